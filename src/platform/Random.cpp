@@ -1,0 +1,32 @@
+#include "platform/Random.h"
+
+#include <chrono>
+#include <random>
+
+namespace {
+std::mt19937_64& Generator() {
+  static std::mt19937_64 gen(static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count()));
+  return gen;
+}
+}  // namespace
+
+int Random(int n) {
+  if (n <= 1) return 0;
+  // Rejection keeps every value equally likely for any n.
+  const std::uint64_t range = static_cast<std::uint64_t>(n);
+  const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
+  std::uint64_t v;
+  do {
+    v = Generator()();
+  } while (v >= limit);
+  return static_cast<int>(v % range);
+}
+
+void ReseedRandom() {
+  Generator().seed(static_cast<std::uint64_t>(
+      std::chrono::system_clock::now().time_since_epoch().count()) ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+void SeedRandom(std::uint64_t seed) { Generator().seed(seed); }
