@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QString>
 
+#include <ostream>
+
+// Readable Qt strings in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 inline void MakeFile(const QString& path, const QByteArray& bytes = QByteArray("x")) {
   QDir().mkpath(path.left(path.lastIndexOf(u'/')));
   QFile f(path);
