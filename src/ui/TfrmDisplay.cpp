@@ -1,0 +1,7 @@
+#include "ui/TfrmDisplay.h"
+
+TfrmDisplay::TfrmDisplay(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(QStringLiteral("Brinmora"));
+}
