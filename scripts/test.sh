@@ -4,6 +4,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Tests of the windows run without a display.
+export QT_QPA_PLATFORM=offscreen
 bash scripts/setup.sh
 bash scripts/build.sh build
 (cd build && ctest --output-on-failure --timeout 300 -j "$(nproc)")
