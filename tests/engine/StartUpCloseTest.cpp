@@ -40,9 +40,6 @@ struct CloseFixture : ::testing::Test {
   }
 };
 
-QString SourceFile(const char* relative) {
-  return QString::fromLocal8Bit(qgetenv("BRINMORA_SOURCE_DIR")) + "/" + relative;
-}
 
 TEST_F(CloseFixture, FirstRunOnAnEmptyFolderLeavesTheExpectedFiles) {
   Start();
