@@ -1,0 +1,25 @@
+#pragma once
+// The two steps every show path shares: turning the decoded picture into the
+// fitted, upright image, and composing it on the monitor-sized screen.
+#include "engine/FitImage.h"
+#include "engine/FrameBitmap.h"
+#include "filters/ApplyFilter.h"
+
+// Scales decoded (as stored) to the fit, lying on its side for orientations
+// 90 and 270, and turns it upright: the result is fit.Width x fit.Height.
+// Reduces by area averaging, enlarges bilinearly, copies at scale 1. Throws
+// ImageError when the fit is empty.
+FrameBitmap PrepareFittedImage(const FrameBitmap& decoded, int orientation, const FitResult& fit);
+
+// What the screen composition needs besides the picture.
+struct ScreenLayout {
+  int MonitorWidth = 0;
+  int MonitorHeight = 0;
+  ColorRef Background = 0;
+  int ActiveFilter = 0;
+};
+
+// Sizes screen to the monitor, fills it with the background, passes fitted
+// through the active filter (which may enlarge it by its border) and draws it
+// centred, the offsets truncated toward zero.
+void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context);
