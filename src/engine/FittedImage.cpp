@@ -1,6 +1,7 @@
 #include "engine/FittedImage.h"
 
 #include "engine/BlitBitmap.h"
+#include "engine/FrameMargin.h"
 #include "engine/Resample.h"
 #include "engine/RotateBitmap.h"
 
@@ -25,4 +26,16 @@ void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout&
   screen.Fill(layout.Background);
   ApplyFilter(layout.ActiveFilter, fitted, context);
   BlitBitmap(screen, fitted, (layout.MonitorWidth - fitted.Width) / 2, (layout.MonitorHeight - fitted.Height) / 2);
+}
+
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context) {
+  const bool onItsSide = orientation == 90 || orientation == 270;
+  context.UprightWidth = onItsSide ? decoded.Height : decoded.Width;
+  context.UprightHeight = onItsSide ? decoded.Width : decoded.Height;
+  context.ScreenWidth = layout.MonitorWidth;
+  context.ScreenHeight = layout.MonitorHeight;
+  context.FrameMargin = FrameMargin(layout.ActiveFilter, layout.MonitorHeight);
+  const FitResult fit = FitImage(context.UprightWidth, context.UprightHeight, layout.MonitorWidth,
+                                 layout.MonitorHeight, context.FrameMargin);
+  return PrepareFittedImage(decoded, orientation, fit);
 }

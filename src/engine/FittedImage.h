@@ -23,3 +23,8 @@ struct ScreenLayout {
 // through the active filter (which may enlarge it by its border) and draws it
 // centred, the offsets truncated toward zero.
 void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context);
+
+// The whole preparation of one slide: draws the frame margin of the active
+// filter, fits the upright picture inside it and prepares the fitted image.
+// context receives the margin, the monitor size and the upright size.
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context);
