@@ -153,8 +153,12 @@ QString ValueText(TExifInfo& r, const Line& line) {
 
 QStringList BuildExifLines(TExifInfo& reader, const QString& file) {
   reader.SetImageFileName(file);
+  return ExifLinesOfReader(reader, file);
+}
+
+QStringList ExifLinesOfReader(TExifInfo& reader, const QString& fileName) {
   QStringList lines;
-  lines << QStringLiteral("FileName : ") + QFileInfo(file).fileName()
+  lines << QStringLiteral("FileName : ") + QFileInfo(fileName).fileName()
         << QStringLiteral("ImageWidth : ") + Dec(reader.ImageWidth())
         << QStringLiteral("ImageLength : ") + Dec(reader.ImageLength());
   for (const Line& line : kLines)

@@ -9,3 +9,5 @@
 // list is empty and the box is not shown. The reader's OnError decides
 // whether reading errors raise; the box's caller silences them.
 QStringList BuildExifLines(TExifInfo& reader, const QString& file);
+// The same lines from a reader that has already read the file named fileName.
+QStringList ExifLinesOfReader(TExifInfo& reader, const QString& fileName);
