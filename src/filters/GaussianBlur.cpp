@@ -25,7 +25,6 @@ namespace {
 typedef float Float8 __attribute__((vector_size(32)));
 typedef double Double4 __attribute__((vector_size(32)));
 typedef int Int4 __attribute__((vector_size(16)));
-typedef std::uint8_t Byte8 __attribute__((vector_size(8)));
 
 constexpr int kBlock = 32;  // outputs per register block (four vectors of eight)
 
@@ -35,35 +34,43 @@ inline Float8 LoadFloat8(const float* p) {
   return v;
 }
 
-inline Float8 LoadBytesAsFloat8(const std::uint8_t* p) {
-  Byte8 b;
-  std::memcpy(&b, p, sizeof b);
-  return __builtin_convertvector(b, Float8);
-}
-
-// out[i * stride] = ClampRound(acc[i] / sums[i]) with the quotient in double.
-inline void StoreQuotients4(const float* acc, const float* sums, std::uint8_t* out, int stride) {
-  const Double4 a = {acc[0], acc[1], acc[2], acc[3]};
-  const Double4 s = {sums[0], sums[1], sums[2], sums[3]};
+// out[i] = ClampRound(acc[i] / sums[i]) with the quotient in double, stored
+// as a byte or as the float of that byte.
+template <typename Out>
+inline void StoreQuotients(const float* acc, const float* sums, int n, Out* out) {
   const Double4 zero = {0, 0, 0, 0};
   const Double4 top = {255, 255, 255, 255};
   const Double4 shifter = {6755399441055744.0, 6755399441055744.0, 6755399441055744.0, 6755399441055744.0};
-  Double4 q = a / s;
-  q = q > zero ? q : zero;
-  q = q < top ? q : top;
-  q = (q + shifter) - shifter;
-  const Int4 v = __builtin_convertvector(q, Int4);
-  for (int i = 0; i < 4; ++i) out[i * stride] = static_cast<std::uint8_t>(v[i]);
-}
-
-inline void StoreQuotients(const float* acc, const float* sums, int n, std::uint8_t* out, int stride) {
   int i = 0;
-  for (; i + 4 <= n; i += 4) StoreQuotients4(acc + i, sums + i, out + static_cast<std::ptrdiff_t>(i) * stride, stride);
-  for (; i < n; ++i) out[static_cast<std::ptrdiff_t>(i) * stride] = static_cast<std::uint8_t>(ClampRound(static_cast<double>(acc[i]) / sums[i]));
+  for (; i + 4 <= n; i += 4) {
+    const Double4 a = {acc[i], acc[i + 1], acc[i + 2], acc[i + 3]};
+    const Double4 s = {sums[i], sums[i + 1], sums[i + 2], sums[i + 3]};
+    Double4 q = a / s;
+    q = q > zero ? q : zero;
+    q = q < top ? q : top;
+    q = (q + shifter) - shifter;
+    const Int4 v = __builtin_convertvector(q, Int4);
+    for (int k = 0; k < 4; ++k) out[i + k] = static_cast<Out>(v[k]);
+  }
+  for (; i < n; ++i) out[i] = static_cast<Out>(ClampRound(static_cast<double>(acc[i]) / sums[i]));
 }
 
-// The weights of one pass for every output position: taps[t] = w[|t - r|]
-// for t = 0 .. 2r, and sums[p] = the float sum of the weights inside 0..n-1.
+// The float of every byte value, so rows convert by lookup.
+struct ByteFloats {
+  float value[256];
+  ByteFloats() {
+    for (int i = 0; i < 256; ++i) value[i] = static_cast<float>(i);
+  }
+};
+const ByteFloats kByteFloats;
+
+inline void ToFloats(const std::uint8_t* in, int n, float* out) {
+  for (int e = 0; e < n; ++e) out[e] = kByteFloats.value[in[e]];
+}
+
+// The weights of one pass: taps[t] = w[|t - r|] for t = 0 .. 2r, and
+// sums[p] = the float sum, in order, of the weights that fall inside 0..n-1
+// for output position p.
 struct PassWeights {
   int radius = 0;
   std::vector<float> taps;
@@ -85,58 +92,55 @@ PassWeights MakePassWeights(const std::vector<float>& w, int radius, int n) {
   return pw;
 }
 
-// One row: in[] holds the channel's values as floats, acc[x] gets the
-// weighted sum over the columns inside the row.
+// Horizontal pass over interleaved rows: value e = 3x + c sums the values
+// e + 3(j - x) for the columns j inside the row.
+struct HorizontalScratch {
+  std::vector<float> row, acc, sums;  // sums per value: the column sum of its x
+};
+
 __attribute__((target_clones("avx2", "default")))
-void SumRow(const float* in, int n, const PassWeights& pw, float* acc) {
+void HorizontalRow(const std::uint8_t* in, int w, const PassWeights& pw, HorizontalScratch& s, float* out) {
+  const int n = 3 * w;
   const int r = pw.radius;
   const float* taps = pw.taps.data();
-  int x = 0;
-  auto scalarAt = [&](int p) {
+  float* row = s.row.data();
+  float* acc = s.acc.data();
+  ToFloats(in, n, row);
+  auto scalarAt = [&](int e) {
+    const int x = e / 3;
+    const int from = x - r < 0 ? 0 : x - r;
+    const int to = x + r > w - 1 ? w - 1 : x + r;
     float sum = 0.0f;
-    const int from = p - r < 0 ? 0 : p - r;
-    const int to = p + r > n - 1 ? n - 1 : p + r;
-    for (int j = from; j <= to; ++j) sum = sum + taps[j - p + r] * in[j];
-    acc[p] = sum;
+    for (int j = from; j <= to; ++j) sum = sum + taps[j - x + r] * row[e + 3 * (j - x)];
+    acc[e] = sum;
   };
-  for (; x < r && x < n; ++x) scalarAt(x);
-  // Interior: every tap inside the row.
-  for (; x + kBlock - 1 <= n - 1 - r; x += kBlock) {
+  const int interiorEnd = 3 * (w - r);  // values from 3r up to here have every tap inside
+  int e = 0;
+  for (; e < 3 * r && e < n; ++e) scalarAt(e);
+  for (; e + kBlock <= interiorEnd; e += kBlock) {
     Float8 a0 = {}, a1 = {}, a2 = {}, a3 = {};
-    const float* base = in + x - r;
-    for (int t = 0; t <= 2 * r; ++t) {
+    const float* base = row + e - 3 * r;
+    for (int t = 0; t <= 2 * r; ++t, base += 3) {
       const float wt = taps[t];
-      a0 = a0 + wt * LoadFloat8(base + t);
-      a1 = a1 + wt * LoadFloat8(base + t + 8);
-      a2 = a2 + wt * LoadFloat8(base + t + 16);
-      a3 = a3 + wt * LoadFloat8(base + t + 24);
+      a0 = a0 + wt * LoadFloat8(base);
+      a1 = a1 + wt * LoadFloat8(base + 8);
+      a2 = a2 + wt * LoadFloat8(base + 16);
+      a3 = a3 + wt * LoadFloat8(base + 24);
     }
-    std::memcpy(acc + x, &a0, sizeof a0);
-    std::memcpy(acc + x + 8, &a1, sizeof a1);
-    std::memcpy(acc + x + 16, &a2, sizeof a2);
-    std::memcpy(acc + x + 24, &a3, sizeof a3);
+    std::memcpy(acc + e, &a0, sizeof a0);
+    std::memcpy(acc + e + 8, &a1, sizeof a1);
+    std::memcpy(acc + e + 16, &a2, sizeof a2);
+    std::memcpy(acc + e + 24, &a3, sizeof a3);
   }
-  for (; x < n; ++x) scalarAt(x);
+  for (; e < n; ++e) scalarAt(e);
+  StoreQuotients(acc, s.sums.data(), n, out);
 }
 
-void HorizontalPass(const FrameBitmap& src, FrameBitmap& dst, const PassWeights& pw) {
-  const int w = src.Width;
-  std::vector<float> plane(w), acc(w);
-  for (int y = 0; y < src.Height; ++y) {
-    const std::uint8_t* in = src.Row(y);
-    std::uint8_t* out = dst.Row(y);
-    for (int c = 0; c < 3; ++c) {
-      for (int x = 0; x < w; ++x) plane[x] = in[x * 3 + c];
-      SumRow(plane.data(), w, pw, acc.data());
-      StoreQuotients(acc.data(), pw.sums.data(), w, out + c, 3);
-    }
-  }
-}
-
-// One output row of the vertical pass over the rows from..to of src.
+// One output row of the vertical pass: rows[i - from] are the float values
+// of the source rows from..to.
 __attribute__((target_clones("avx2", "default")))
-void SumColumns(const FrameBitmap& src, int y, int from, int to, const PassWeights& pw, float* acc) {
-  const int n = static_cast<int>(src.RowBytes());
+void VerticalRow(const float* const* rows, int n, int y, int from, int to, const PassWeights& pw, float* acc,
+                 float* sums, std::uint8_t* out) {
   const int r = pw.radius;
   const float* taps = pw.taps.data();
   int e = 0;
@@ -144,11 +148,11 @@ void SumColumns(const FrameBitmap& src, int y, int from, int to, const PassWeigh
     Float8 a0 = {}, a1 = {}, a2 = {}, a3 = {};
     for (int i = from; i <= to; ++i) {
       const float wt = taps[i - y + r];
-      const std::uint8_t* row = src.Row(i) + e;
-      a0 = a0 + wt * LoadBytesAsFloat8(row);
-      a1 = a1 + wt * LoadBytesAsFloat8(row + 8);
-      a2 = a2 + wt * LoadBytesAsFloat8(row + 16);
-      a3 = a3 + wt * LoadBytesAsFloat8(row + 24);
+      const float* row = rows[i - from] + e;
+      a0 = a0 + wt * LoadFloat8(row);
+      a1 = a1 + wt * LoadFloat8(row + 8);
+      a2 = a2 + wt * LoadFloat8(row + 16);
+      a3 = a3 + wt * LoadFloat8(row + 24);
     }
     std::memcpy(acc + e, &a0, sizeof a0);
     std::memcpy(acc + e + 8, &a1, sizeof a1);
@@ -157,28 +161,20 @@ void SumColumns(const FrameBitmap& src, int y, int from, int to, const PassWeigh
   }
   for (; e < n; ++e) {
     float sum = 0.0f;
-    for (int i = from; i <= to; ++i) sum = sum + taps[i - y + r] * static_cast<float>(src.Row(i)[e]);
+    for (int i = from; i <= to; ++i) sum = sum + taps[i - y + r] * rows[i - from][e];
     acc[e] = sum;
   }
+  const float rowSum = pw.sums[y];
+  for (int k = 0; k < n; ++k) sums[k] = rowSum;
+  StoreQuotients(acc, sums, n, out);
 }
 
-void VerticalPass(const FrameBitmap& src, FrameBitmap& dst, const PassWeights& pw) {
-  const int h = src.Height;
-  const int n = static_cast<int>(src.RowBytes());
-  std::vector<float> acc(n), sums(n);
-  for (int y = 0; y < h; ++y) {
-    const int from = y - pw.radius < 0 ? 0 : y - pw.radius;
-    const int to = y + pw.radius > h - 1 ? h - 1 : y + pw.radius;
-    SumColumns(src, y, from, to, pw, acc.data());
-    std::fill(sums.begin(), sums.end(), pw.sums[y]);
-    StoreQuotients(acc.data(), sums.data(), n, dst.Row(y), 1);
-  }
-}
-
-}  // namespace
-
-void GaussianBlur(FrameBitmap& bitmap, int sigma) {
-  if (sigma < 1 || sigma > 30 || bitmap.Empty()) return;
+// Blurs src row by row: the horizontal results of the rows in reach are
+// kept in a ring of 2r + 1 float rows, so output row y can be handed to
+// finish(y, blurredRow) as soon as source rows up to y + r have been read.
+// finish may therefore write row y of src itself.
+template <typename Finish>
+void BlurRows(const FrameBitmap& src, int sigma, Finish finish) {
   const GaussianKernel* kernel = TabulatedGaussianKernel(sigma);
   GaussianKernel computed;
   if (kernel == nullptr) {
@@ -186,22 +182,56 @@ void GaussianBlur(FrameBitmap& bitmap, int sigma) {
     kernel = &computed;
   }
   const int radius = 3 * sigma;
-  FrameBitmap a = bitmap;  // horizontal result; the bitmap itself is the unchanged source
-  HorizontalPass(bitmap, a, MakePassWeights(kernel->Weights, radius, bitmap.Width));
-  VerticalPass(a, bitmap, MakePassWeights(kernel->Weights, radius, bitmap.Height));
+  const PassWeights horizontal = MakePassWeights(kernel->Weights, radius, src.Width);
+  const PassWeights vertical = MakePassWeights(kernel->Weights, radius, src.Height);
+  const int h = src.Height;
+  const int n = static_cast<int>(src.RowBytes());
+  HorizontalScratch scratch;
+  scratch.row.resize(n);
+  scratch.acc.resize(n);
+  scratch.sums.resize(n);
+  for (int e = 0; e < n; ++e) scratch.sums[e] = horizontal.sums[e / 3];
+  const int ring = 2 * radius + 1;
+  std::vector<float> ringRows(static_cast<std::size_t>(ring) * n);
+  std::vector<const float*> inReach(ring);
+  std::vector<float> acc(n), sums(n);
+  std::vector<std::uint8_t> blurred(n);
+  int done = 0;  // horizontal results exist for rows 0..done-1
+  for (int y = 0; y < h; ++y) {
+    const int from = y - radius < 0 ? 0 : y - radius;
+    const int to = y + radius > h - 1 ? h - 1 : y + radius;
+    for (; done <= to; ++done)
+      HorizontalRow(src.Row(done), src.Width, horizontal, scratch, ringRows.data() + static_cast<std::size_t>(done % ring) * n);
+    for (int i = from; i <= to; ++i) inReach[i - from] = ringRows.data() + static_cast<std::size_t>(i % ring) * n;
+    VerticalRow(inReach.data(), n, y, from, to, vertical, acc.data(), sums.data(), blurred.data());
+    finish(y, blurred.data());
+  }
+}
+
+}  // namespace
+
+void GaussianBlur(FrameBitmap& bitmap, int sigma) {
+  if (sigma < 1 || sigma > 30 || bitmap.Empty()) return;
+  BlurRows(bitmap, sigma, [&](int y, const std::uint8_t* blurred) { std::memcpy(bitmap.Row(y), blurred, bitmap.RowBytes()); });
 }
 
 void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
-  FrameBitmap blurred = bitmap;
-  GaussianBlur(blurred, sigma);
   // (A + B) / 2 rounded, halves to even; then the contrast curve.
   std::array<std::uint8_t, 511> average;
   for (int s = 0; s < 511; ++s) average[s] = static_cast<std::uint8_t>(RoundHalfEvenDiv(s, 2));
   Curve finish = IdentityCurve();
   if (contrast != 0.0)
     for (int b = 0; b < 256; ++b) finish[b] = static_cast<std::uint8_t>(ClampRound(contrast * (b - 127.5) + b));
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::uint8_t* q = blurred.Pixels.data();
-  const std::size_t n = bitmap.Pixels.size();
-  for (std::size_t i = 0; i < n; ++i) p[i] = finish[average[p[i] + q[i]]];
+  std::array<std::uint8_t, 511> mixed;
+  for (int s = 0; s < 511; ++s) mixed[s] = finish[average[s]];
+  const std::size_t n = bitmap.RowBytes();
+  if (sigma < 1 || sigma > 30) {  // no blur: B is the picture itself
+    for (std::uint8_t& v : bitmap.Pixels) v = mixed[2 * v];
+    return;
+  }
+  if (bitmap.Empty()) return;
+  BlurRows(bitmap, sigma, [&](int y, const std::uint8_t* blurred) {
+    std::uint8_t* row = bitmap.Row(y);
+    for (std::size_t e = 0; e < n; ++e) row[e] = mixed[row[e] + blurred[e]];
+  });
 }

@@ -6,6 +6,9 @@
 
 #include "filters/ClampRound.h"
 
+// The 32-byte vectors below never cross a function boundary the caller sees.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace {
 
 struct Window {
@@ -104,53 +107,97 @@ Window ChooseClippedWindow(const FrameBitmap& source, int x, int y, int r) {
   return windows[best];
 }
 
-// Calls use(x, y, window) with the chosen window of every pixel.
-template <typename Use>
-void ForEachChosenWindow(const FrameBitmap& source, int r, Use use) {
+// The chosen window of (x, y): the fitting window of the lowest spread, the
+// earlier on equal spreads; clipped windows when none fits.
+inline Window ChooseWindow(const WindowScores& scores, const FrameBitmap& source, int x, int y, int r) {
+  const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
+  int best = -1;
+  int bestScore = 1000;
+  for (int k = 0; k < 4; ++k) {
+    if (!scores.Fits(corners[k][0], corners[k][1])) continue;
+    const int score = scores.At(corners[k][0], corners[k][1]);
+    if (score < bestScore) {
+      bestScore = score;
+      best = k;
+    }
+  }
+  if (best < 0) return ChooseClippedWindow(source, x, y, r);
+  const int x0 = corners[best][0], y0 = corners[best][1];
+  return Window{x0, y0, x0 + r, y0 + r};
+}
+
+typedef std::uint16_t Lanes16 __attribute__((vector_size(32)));
+
+// The 16 value bins (value div 16) of one channel's window, one lane per
+// bin: keys hold count * 16 + (15 - bin), so the largest key is the highest
+// count and the lower bin on equal counts; sums hold the bin's value sum
+// (at most 121 * 255, within 16 bits).
+struct ValueBins {
+  Lanes16 keys;
+  Lanes16 sums;
+};
+
+constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+inline ValueBins EmptyBins() { return ValueBins{15 - kBinIndex, Lanes16{}}; }
+
+inline void AddValue(ValueBins& bins, int v) {
+  const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
+  bins.keys += hit & 16;
+  bins.sums += hit & static_cast<std::uint16_t>(v);
+}
+
+// The rounded mean of the values in the modal bin.
+inline int ModalMean(const ValueBins& bins) {
+  std::uint16_t top = 0;
+  for (int b = 0; b < 16; ++b) top = std::max(top, bins.keys[b]);
+  const int modal = 15 - (top & 15);
+  return RoundHalfEvenDiv(bins.sums[modal], top >> 4);
+}
+
+__attribute__((target_clones("avx2", "default")))
+void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   const WindowScores scores(source, r + 1);
   for (int y = 0; y < source.Height; ++y) {
     for (int x = 0; x < source.Width; ++x) {
-      const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
-      int best = -1;
-      int bestScore = 1000;
-      for (int k = 0; k < 4; ++k) {
-        if (!scores.Fits(corners[k][0], corners[k][1])) continue;
-        const int score = scores.At(corners[k][0], corners[k][1]);
-        if (score < bestScore) {
-          bestScore = score;
-          best = k;
+      const Window w = ChooseWindow(scores, source, x, y, r);
+      int sums[3] = {0, 0, 0};
+      for (int yy = w.y0; yy <= w.y1; ++yy) {
+        const std::uint8_t* p = source.At(w.x0, yy);
+        for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
+          sums[0] += p[0];
+          sums[1] += p[1];
+          sums[2] += p[2];
         }
       }
-      if (best < 0) {
-        use(x, y, ChooseClippedWindow(source, x, y, r));
-      } else {
-        const int x0 = corners[best][0], y0 = corners[best][1];
-        use(x, y, Window{x0, y0, x0 + r, y0 + r});
-      }
+      const int count = (w.x1 - w.x0 + 1) * (w.y1 - w.y0 + 1);
+      std::uint8_t* o = out.At(x, y);
+      for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
     }
   }
 }
 
-typedef std::uint16_t Keys16 __attribute__((vector_size(32)));
-
-// The rounded mean of the values in the modal bin of one channel's window
-// values (count of them given).
-inline int ModalMean(const std::uint8_t* values, int count) {
-  // Bin counts held as keys count * 16 + (15 - bin): the largest key is the
-  // highest count, the lower bin on equal counts.
-  const Keys16 bins = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-  Keys16 keys = 15 - bins;
-  for (int i = 0; i < count; ++i) {
-    const Keys16 hit = (bins == static_cast<std::uint16_t>(values[i] >> 4));
-    keys += hit & 16;
+__attribute__((target_clones("avx2", "default")))
+void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+  const WindowScores scores(source, r + 1);
+  for (int y = 0; y < source.Height; ++y) {
+    for (int x = 0; x < source.Width; ++x) {
+      const Window w = ChooseWindow(scores, source, x, y, r);
+      ValueBins blue = EmptyBins(), green = EmptyBins(), red = EmptyBins();
+      for (int yy = w.y0; yy <= w.y1; ++yy) {
+        const std::uint8_t* p = source.At(w.x0, yy);
+        for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
+          AddValue(blue, p[0]);
+          AddValue(green, p[1]);
+          AddValue(red, p[2]);
+        }
+      }
+      std::uint8_t* o = out.At(x, y);
+      o[0] = static_cast<std::uint8_t>(ModalMean(blue));
+      o[1] = static_cast<std::uint8_t>(ModalMean(green));
+      o[2] = static_cast<std::uint8_t>(ModalMean(red));
+    }
   }
-  std::uint16_t top = 0;
-  for (int b = 0; b < 16; ++b) top = std::max(top, keys[b]);
-  const int modal = 15 - (top & 15);
-  const int hits = top >> 4;
-  int sum = 0;
-  for (int i = 0; i < count; ++i) sum += (values[i] >> 4) == modal ? values[i] : 0;
-  return RoundHalfEvenDiv(sum, hits);
 }
 
 }  // namespace
@@ -158,37 +205,11 @@ inline int ModalMean(const std::uint8_t* values, int count) {
 void QuadrantSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
   const FrameBitmap source = bitmap;
-  ForEachChosenWindow(source, radius, [&](int x, int y, const Window& w) {
-    int sums[3] = {0, 0, 0};
-    for (int yy = w.y0; yy <= w.y1; ++yy) {
-      const std::uint8_t* p = source.At(w.x0, yy);
-      for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
-        sums[0] += p[0];
-        sums[1] += p[1];
-        sums[2] += p[2];
-      }
-    }
-    const int count = (w.x1 - w.x0 + 1) * (w.y1 - w.y0 + 1);
-    std::uint8_t* out = bitmap.At(x, y);
-    for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
-  });
+  QuadrantSmoothPass(source, bitmap, radius);
 }
 
 void OilPaintSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
   const FrameBitmap source = bitmap;
-  std::uint8_t values[3][121];  // one channel's values of a window, at most 11 x 11
-  ForEachChosenWindow(source, radius, [&](int x, int y, const Window& w) {
-    int count = 0;
-    for (int yy = w.y0; yy <= w.y1; ++yy) {
-      const std::uint8_t* p = source.At(w.x0, yy);
-      for (int xx = w.x0; xx <= w.x1; ++xx, p += 3, ++count) {
-        values[0][count] = p[0];
-        values[1][count] = p[1];
-        values[2][count] = p[2];
-      }
-    }
-    std::uint8_t* out = bitmap.At(x, y);
-    for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(values[c], count));
-  });
+  OilPaintPass(source, bitmap, radius);
 }
