@@ -1,19 +1,9 @@
 #pragma once
 // The one entry point through which every caller applies a catalogue filter.
 #include "engine/FrameBitmap.h"
-
-// What a few filters read from the rest of the program.
-struct FilterContext {
-  int FrameMargin = 0;          // border width chosen for this image (filters 4, 8, 10)
-  int ActiveTransition = 0;     // the transition in force (Increase leaves borders out)
-  bool SlideshowRunning = false;  // any play state but idle
-  int ScreenWidth = 0;          // the monitor the main window is on
-  int ScreenHeight = 0;
-  int UprightWidth = 0;         // the current image once upright (grid form of filter 9)
-  int UprightHeight = 0;
-  int IncFrame = 1;             // the Increase frame option (filter 10)
-};
+#include "filters/FilterContext.h"
 
 // Applies filter kind to bitmap in place; the bitmap may change size. Kind 0
-// and any kind outside 1..21 leave it unchanged.
+// and any kind outside 1..21 leave it unchanged. The lookup tables are built
+// on first use if BuildFilterTables has not run yet.
 void ApplyFilter(int kind, FrameBitmap& bitmap, const FilterContext& context);

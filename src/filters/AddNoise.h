@@ -1,0 +1,15 @@
+#pragma once
+// Monochrome grain: about two pixels in three get the same offset on all
+// three channels.
+#include "engine/FrameBitmap.h"
+#include "filters/CurveOperations.h"
+
+// Only for amount in 0..255. With contrast != 0 the picture first gets
+// AdjustContrast(contrast); then, pixel by pixel in reading order, r =
+// Random(1000) mod 3 adds amount (0), subtracts it (1) or leaves the pixel
+// (2), clamped to 0..255.
+void AddNoise(FrameBitmap& bitmap, int amount, double contrast);
+
+// The same grain on the picture mapped through curves, in one pass: equal to
+// MapCurves followed by the grain step of AddNoise.
+void AddNoiseAfterCurves(FrameBitmap& bitmap, const ChannelCurves& curves, int amount);

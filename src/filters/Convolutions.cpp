@@ -1,0 +1,129 @@
+#include "filters/Convolutions.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "filters/ClampRound.h"
+#include "filters/GaussianBlur.h"
+#include "filters/Luma.h"
+
+namespace {
+
+// The neighbour index of position p at offset d inside 0..n-1, or p itself.
+inline int Neighbour(int p, int d, int n) {
+  const int q = p + d;
+  return q < 0 || q >= n ? p : q;
+}
+
+// dest(x, y) = perChannel(the 3 x 3 values around (x, y)) for every pixel and
+// channel, neighbours taken by the outside rule.
+template <typename PerChannel>
+void Convolve3x3(const FrameBitmap& source, FrameBitmap& dest, PerChannel perChannel) {
+  const int w = source.Width;
+  const int h = source.Height;
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* rows[3] = {source.Row(Neighbour(y, -1, h)), source.Row(y), source.Row(Neighbour(y, 1, h))};
+    std::uint8_t* out = dest.Row(y);
+    for (int x = 0; x < w; ++x) {
+      const int cols[3] = {Neighbour(x, -1, w) * 3, x * 3, Neighbour(x, 1, w) * 3};
+      for (int c = 0; c < 3; ++c) {
+        int v[3][3];
+        for (int i = 0; i < 3; ++i)
+          for (int j = 0; j < 3; ++j) v[i][j] = rows[i][cols[j] + c];
+        out[x * 3 + c] = perChannel(v);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void HardSharpen(FrameBitmap& bitmap, int n) {
+  if (n != 3 && n != 5 && n != 7 && n != 9) return;
+  if (bitmap.Empty()) return;
+  const FrameBitmap source = bitmap;
+  const int w = bitmap.Width;
+  const int h = bitmap.Height;
+  const int half = n / 2;
+  const std::size_t rowBytes = bitmap.RowBytes();
+  // S = n^2 * centre - (others) = (n^2 + 1) * centre - (sum of all n x n).
+  // The sum of all splits into row sums because the outside rule replaces
+  // rows and columns independently.
+  std::vector<int> rowSums(static_cast<std::size_t>(h) * rowBytes);
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* in = source.Row(y);
+    int* sums = rowSums.data() + static_cast<std::size_t>(y) * rowBytes;
+    for (int x = 0; x < w; ++x)
+      for (int c = 0; c < 3; ++c) {
+        int s = 0;
+        for (int d = -half; d <= half; ++d) s += in[Neighbour(x, d, w) * 3 + c];
+        sums[x * 3 + c] = s;
+      }
+  }
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* centre = source.Row(y);
+    std::uint8_t* out = bitmap.Row(y);
+    for (std::size_t e = 0; e < rowBytes; ++e) {
+      int all = 0;
+      for (int d = -half; d <= half; ++d) all += rowSums[static_cast<std::size_t>(Neighbour(y, d, h)) * rowBytes + e];
+      out[e] = ClampByte((n * n + 1) * centre[e] - all);
+    }
+  }
+}
+
+void EdgeSketch(FrameBitmap& bitmap) {
+  const FrameBitmap source = bitmap;
+  Convolve3x3(source, bitmap, [](const int (&v)[3][3]) {
+    const int gx = -v[0][0] + v[0][2] - 2 * v[1][0] + 2 * v[1][2] - v[2][0] + v[2][2];
+    const int gy = -v[0][0] - 2 * v[0][1] - v[0][2] + v[2][0] + 2 * v[2][1] + v[2][2];
+    return static_cast<std::uint8_t>(255 - ClampRound(std::sqrt(static_cast<double>(gx * gx + gy * gy))));
+  });
+  ToGrey(bitmap);
+}
+
+void LaplacianSketch(FrameBitmap& bitmap) {
+  const FrameBitmap source = bitmap;
+  Convolve3x3(source, bitmap, [](const int (&v)[3][3]) {
+    const int all = v[0][0] + v[0][1] + v[0][2] + v[1][0] + v[1][1] + v[1][2] + v[2][0] + v[2][1] + v[2][2];
+    const int laplacian = 9 * v[1][1] - all;
+    return static_cast<std::uint8_t>(255 - ClampByte(laplacian));
+  });
+  ToGrey(bitmap);
+}
+
+void SketchCombine(FrameBitmap& bitmap, int strength) {
+  FrameBitmap edges = bitmap;
+  EdgeSketch(edges);
+  FrameBitmap laplacian = bitmap;
+  LaplacianSketch(laplacian);
+  // The result depends only on the pair of sketch values.
+  std::vector<std::uint8_t> combined(256 * 256);
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) {
+      const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
+      combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
+    }
+  const std::uint8_t* pa = edges.Pixels.data();
+  const std::uint8_t* pb = laplacian.Pixels.data();
+  std::uint8_t* out = bitmap.Pixels.data();
+  for (std::size_t i = 0; i < bitmap.Pixels.size(); ++i) out[i] = combined[pa[i] * 256 + pb[i]];
+}
+
+void LineArt(FrameBitmap& bitmap) {
+  FrameBitmap blurred = bitmap;
+  GaussianBlur(blurred, 2);
+  // ClampRound(A * 256 / (B + 1)) in integers.
+  std::uint8_t* p = bitmap.Pixels.data();
+  const std::uint8_t* q = blurred.Pixels.data();
+  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
+  for (std::size_t i = 0; i < count; ++i, p += 3, q += 3) {
+    int dodged[3];
+    for (int c = 0; c < 3; ++c) {
+      const int divisor = q[c] + 1;
+      dodged[c] = ClampRoundDiv(p[c] * 256, divisor);
+    }
+    const std::uint8_t ink = Luma(dodged[2], dodged[1], dodged[0]) < 246 ? 0 : 255;
+    p[0] = p[1] = p[2] = ink;
+  }
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Separable Gaussian blur and the soft-focus mix built on it.
+#include "engine/FrameBitmap.h"
+
+// sigma 1..30; any other value leaves the bitmap unchanged. Radius 3 sigma;
+// taps outside the picture are skipped and the sum renormalised by the
+// weights used. Weights, products and running sums are 32-bit floats added
+// in column (then row) order.
+void GaussianBlur(FrameBitmap& bitmap, int sigma);
+
+// The rounded average of the picture and its blur, then with contrast != 0
+// ClampRound(contrast * (b - 127.5) + b).
+void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast);

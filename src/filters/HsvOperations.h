@@ -1,0 +1,28 @@
+#pragma once
+// Per-pixel operations that pass through hue, saturation and value.
+#include <algorithm>
+#include <cstdint>
+
+#include "engine/FrameBitmap.h"
+#include "filters/ClampRound.h"
+#include "filters/HsvConversion.h"
+
+// Posterizes the brightness (Luma) to levels steps while hue and saturation
+// stay; levels below 2 leave the picture unchanged.
+void Posterize(FrameBitmap& bitmap, int levels);
+
+// s := min(s * saturationFactor, 1), v := min(v * valueFactor, 255), every
+// channel back by ClampRound.
+void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor);
+
+// AdjustHsv of one pixel (blue, green, red bytes at p), for filters that
+// fuse it with other per-pixel steps.
+inline void AdjustHsvPixel(std::uint8_t* p, double valueFactor, double saturationFactor) {
+  const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
+  const auto s = static_cast<float>(std::min(hsv.s * saturationFactor, 1.0));
+  const auto v = static_cast<float>(std::min(hsv.v * valueFactor, 255.0));
+  const RgbFloat c = HsvToRgb(hsv.h, s, v);
+  p[0] = static_cast<std::uint8_t>(ClampRound(c.b));
+  p[1] = static_cast<std::uint8_t>(ClampRound(c.g));
+  p[2] = static_cast<std::uint8_t>(ClampRound(c.r));
+}

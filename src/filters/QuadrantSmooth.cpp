@@ -1,0 +1,215 @@
+#include "filters/QuadrantSmooth.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "filters/ClampRound.h"
+
+// The 32-byte vectors below never cross a function boundary the caller sees.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace {
+
+struct Window {
+  int x0, y0, x1, y1;  // inclusive bounds
+};
+
+// The spread score, (maxR - minR) + (maxG - minG) + (maxB - minB), of every
+// window that fits, indexed by its upper-left corner.
+class WindowScores {
+ public:
+  WindowScores(const FrameBitmap& source, int side) : side_(side) {
+    columns_ = source.Width - side + 1;
+    rows_ = source.Height - side + 1;
+    if (columns_ <= 0 || rows_ <= 0) {
+      columns_ = rows_ = 0;
+      return;
+    }
+    const std::size_t rowValues = static_cast<std::size_t>(columns_) * 3;
+    // Per row: max and min of each channel over side columns from each corner column.
+    std::vector<std::uint8_t> rowMax(rowValues * source.Height), rowMin(rowValues * source.Height);
+    for (int y = 0; y < source.Height; ++y) {
+      const std::uint8_t* in = source.Row(y);
+      std::uint8_t* hi = rowMax.data() + rowValues * y;
+      std::uint8_t* lo = rowMin.data() + rowValues * y;
+      for (std::size_t e = 0; e < rowValues; ++e) {
+        std::uint8_t mx = in[e], mn = in[e];
+        for (int d = 1; d < side; ++d) {
+          const std::uint8_t v = in[e + static_cast<std::size_t>(d) * 3];
+          mx = std::max(mx, v);
+          mn = std::min(mn, v);
+        }
+        hi[e] = mx;
+        lo[e] = mn;
+      }
+    }
+    scores_.resize(static_cast<std::size_t>(columns_) * rows_);
+    std::vector<std::uint8_t> mx(rowValues), mn(rowValues);
+    for (int y0 = 0; y0 < rows_; ++y0) {
+      std::memcpy(mx.data(), rowMax.data() + rowValues * y0, rowValues);
+      std::memcpy(mn.data(), rowMin.data() + rowValues * y0, rowValues);
+      for (int d = 1; d < side; ++d) {
+        const std::uint8_t* hi = rowMax.data() + rowValues * (y0 + d);
+        const std::uint8_t* lo = rowMin.data() + rowValues * (y0 + d);
+        for (std::size_t e = 0; e < rowValues; ++e) {
+          mx[e] = std::max(mx[e], hi[e]);
+          mn[e] = std::min(mn[e], lo[e]);
+        }
+      }
+      std::uint16_t* out = scores_.data() + static_cast<std::size_t>(columns_) * y0;
+      for (int x0 = 0; x0 < columns_; ++x0) {
+        const std::size_t e = static_cast<std::size_t>(x0) * 3;
+        out[x0] = static_cast<std::uint16_t>((mx[e] - mn[e]) + (mx[e + 1] - mn[e + 1]) + (mx[e + 2] - mn[e + 2]));
+      }
+    }
+  }
+
+  bool Fits(int x0, int y0) const { return x0 >= 0 && y0 >= 0 && x0 < columns_ && y0 < rows_; }
+  int At(int x0, int y0) const { return scores_[static_cast<std::size_t>(columns_) * y0 + x0]; }
+
+ private:
+  int side_;
+  int columns_ = 0;
+  int rows_ = 0;
+  std::vector<std::uint16_t> scores_;
+};
+
+int SpreadOf(const FrameBitmap& source, const Window& w) {
+  int score = 0;
+  for (int c = 0; c < 3; ++c) {
+    int mx = 0, mn = 255;
+    for (int y = w.y0; y <= w.y1; ++y)
+      for (int x = w.x0; x <= w.x1; ++x) {
+        const int v = source.At(x, y)[c];
+        mx = std::max(mx, v);
+        mn = std::min(mn, v);
+      }
+    score += mx - mn;
+  }
+  return score;
+}
+
+// The four windows of (x, y) clipped to the picture, compared by spread.
+Window ChooseClippedWindow(const FrameBitmap& source, int x, int y, int r) {
+  const int left = std::max(0, x - r), right = std::min(source.Width - 1, x + r);
+  const int top = std::max(0, y - r), bottom = std::min(source.Height - 1, y + r);
+  const Window windows[4] = {{left, top, x, y}, {x, top, right, y}, {x, y, right, bottom}, {left, y, x, bottom}};
+  int best = 0;
+  int bestScore = SpreadOf(source, windows[0]);
+  for (int k = 1; k < 4; ++k) {
+    const int score = SpreadOf(source, windows[k]);
+    if (score < bestScore) {
+      bestScore = score;
+      best = k;
+    }
+  }
+  return windows[best];
+}
+
+// The chosen window of (x, y): the fitting window of the lowest spread, the
+// earlier on equal spreads; clipped windows when none fits.
+inline Window ChooseWindow(const WindowScores& scores, const FrameBitmap& source, int x, int y, int r) {
+  const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
+  int best = -1;
+  int bestScore = 1000;
+  for (int k = 0; k < 4; ++k) {
+    if (!scores.Fits(corners[k][0], corners[k][1])) continue;
+    const int score = scores.At(corners[k][0], corners[k][1]);
+    if (score < bestScore) {
+      bestScore = score;
+      best = k;
+    }
+  }
+  if (best < 0) return ChooseClippedWindow(source, x, y, r);
+  const int x0 = corners[best][0], y0 = corners[best][1];
+  return Window{x0, y0, x0 + r, y0 + r};
+}
+
+typedef std::uint16_t Lanes16 __attribute__((vector_size(32)));
+
+// The 16 value bins (value div 16) of one channel's window, one lane per
+// bin: keys hold count * 16 + (15 - bin), so the largest key is the highest
+// count and the lower bin on equal counts; sums hold the bin's value sum
+// (at most 121 * 255, within 16 bits).
+struct ValueBins {
+  Lanes16 keys;
+  Lanes16 sums;
+};
+
+constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+inline ValueBins EmptyBins() { return ValueBins{15 - kBinIndex, Lanes16{}}; }
+
+inline void AddValue(ValueBins& bins, int v) {
+  const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
+  bins.keys += hit & 16;
+  bins.sums += hit & static_cast<std::uint16_t>(v);
+}
+
+// The rounded mean of the values in the modal bin.
+inline int ModalMean(const ValueBins& bins) {
+  std::uint16_t top = 0;
+  for (int b = 0; b < 16; ++b) top = std::max(top, bins.keys[b]);
+  const int modal = 15 - (top & 15);
+  return RoundHalfEvenDiv(bins.sums[modal], top >> 4);
+}
+
+__attribute__((target_clones("avx2", "default")))
+void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+  const WindowScores scores(source, r + 1);
+  for (int y = 0; y < source.Height; ++y) {
+    for (int x = 0; x < source.Width; ++x) {
+      const Window w = ChooseWindow(scores, source, x, y, r);
+      int sums[3] = {0, 0, 0};
+      for (int yy = w.y0; yy <= w.y1; ++yy) {
+        const std::uint8_t* p = source.At(w.x0, yy);
+        for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
+          sums[0] += p[0];
+          sums[1] += p[1];
+          sums[2] += p[2];
+        }
+      }
+      const int count = (w.x1 - w.x0 + 1) * (w.y1 - w.y0 + 1);
+      std::uint8_t* o = out.At(x, y);
+      for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
+    }
+  }
+}
+
+__attribute__((target_clones("avx2", "default")))
+void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+  const WindowScores scores(source, r + 1);
+  for (int y = 0; y < source.Height; ++y) {
+    for (int x = 0; x < source.Width; ++x) {
+      const Window w = ChooseWindow(scores, source, x, y, r);
+      ValueBins blue = EmptyBins(), green = EmptyBins(), red = EmptyBins();
+      for (int yy = w.y0; yy <= w.y1; ++yy) {
+        const std::uint8_t* p = source.At(w.x0, yy);
+        for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
+          AddValue(blue, p[0]);
+          AddValue(green, p[1]);
+          AddValue(red, p[2]);
+        }
+      }
+      std::uint8_t* o = out.At(x, y);
+      o[0] = static_cast<std::uint8_t>(ModalMean(blue));
+      o[1] = static_cast<std::uint8_t>(ModalMean(green));
+      o[2] = static_cast<std::uint8_t>(ModalMean(red));
+    }
+  }
+}
+
+}  // namespace
+
+void QuadrantSmooth(FrameBitmap& bitmap, int radius) {
+  if (radius < 1 || radius > 10 || bitmap.Empty()) return;
+  const FrameBitmap source = bitmap;
+  QuadrantSmoothPass(source, bitmap, radius);
+}
+
+void OilPaintSmooth(FrameBitmap& bitmap, int radius) {
+  if (radius < 1 || radius > 10 || bitmap.Empty()) return;
+  const FrameBitmap source = bitmap;
+  OilPaintPass(source, bitmap, radius);
+}
