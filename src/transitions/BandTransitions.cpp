@@ -1,9 +1,24 @@
 #include "transitions/BandTransitions.h"
 
-#include <vector>
+#include <cstdint>
+#include <cstring>
 
 #include "transitions/FrameLoop.h"
 #include "transitions/RectCopy.h"
+
+namespace {
+// Copies every other band of 8 pixels of one row, starting with band first
+// (0 or 1); full bands are copied with a fixed size the compiler inlines.
+void CopyAlternateBands(std::uint8_t* dst, const std::uint8_t* src, int width, int first) {
+  constexpr std::size_t kBandBytes = kFitBand * 3;
+  int x = first * kFitBand;
+  for (; x + kFitBand <= width; x += 2 * kFitBand)
+    std::memcpy(dst + static_cast<std::size_t>(x) * 3, src + static_cast<std::size_t>(x) * 3, kBandBytes);
+  if (x < width)
+    std::memcpy(dst + static_cast<std::size_t>(x) * 3, src + static_cast<std::size_t>(x) * 3,
+                static_cast<std::size_t>(width - x) * 3);
+}
+}  // namespace
 
 void Fit(int orientation, const FrameBitmap& previous, const FrameBitmap& next,
          const TransitionContext& context) {
@@ -11,21 +26,25 @@ void Fit(int orientation, const FrameBitmap& previous, const FrameBitmap& next,
   const FrameBitmap& incoming = screens.New();
   FrameBitmap& screen = context.Screen;
   const int w = next.Width, h = next.Height;
-  const bool rowStrips = orientation == 0;
-  const int extent = rowStrips ? w : h;  // the direction the strips move in
-  const int across = rowStrips ? h : w;  // the direction the strips are stacked in
-  const int step = extent / 32;
   for (int t = 0; t < 32; ++t) {
-    const int s = t * step;
-    for (int k = 0, start = 0; start < across; ++k, start += kFitBand) {
-      const int band = across - start < kFitBand ? across - start : kFitBand;
-      // Even strips enter at the start edge (left or top), odd ones at the end edge.
-      const int dstAt = k % 2 == 0 ? 0 : extent - s;
-      const int srcAt = k % 2 == 0 ? extent - s : 0;
-      if (rowStrips)
-        CopyRect(screen, dstAt, start, incoming, srcAt, start, s, band);
-      else
-        CopyRect(screen, start, dstAt, incoming, start, srcAt, band, s);
+    if (orientation == 0) {
+      // Strips of 8 rows: even ones enter from the left, odd ones from the right.
+      const int s = t * (w / 32);
+      for (int k = 0, top = 0; top < h; ++k, top += kFitBand) {
+        const int rows = h - top < kFitBand ? h - top : kFitBand;
+        if (k % 2 == 0)
+          CopyRect(screen, 0, top, incoming, w - s, top, s, rows);
+        else
+          CopyRect(screen, w - s, top, incoming, 0, top, s, rows);
+      }
+    } else {
+      // Strips of 8 columns: even ones enter from the top, odd ones from the
+      // bottom. Row by row, each screen row takes its strips from one new row.
+      const int s = t * (h / 32);
+      for (int y = 0; y < s; ++y)
+        CopyAlternateBands(screen.Row(y), incoming.Row(h - s + y), w, 0);
+      for (int y = h - s; y < h; ++y)
+        CopyAlternateBands(screen.Row(y), incoming.Row(y - (h - s)), w, 1);
     }
     SleepAndPresent(context, 10);
   }

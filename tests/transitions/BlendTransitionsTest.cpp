@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "TransitionRig.h"
+#include "transitions/BlendKernels.h"
 #include "transitions/BlendTransitions.h"
 
 namespace {
@@ -35,14 +36,27 @@ TEST(BlendByte, ShiftsEachTermSeparately) {
   EXPECT_EQ(BlendByte(255, 255, 1), 247 + 7);
 }
 
-TEST(BlendFrame, EveryByteFollowsTheFormulaOnOddSizes) {
-  // 37 x 11 leaves a tail after the whole blocks of the fast loop.
-  const FrameBitmap a = Pattern(37, 11, 250), b = Pattern(37, 11, 3);
-  FrameBitmap out(37, 11);
-  for (int t : {0, 1, 13, 16, 31, 32}) {
-    BlendFrame(out, a, b, t);
-    for (std::size_t i = 0; i < out.Pixels.size(); ++i)
-      ASSERT_EQ(out.Pixels[i], BlendByte(a.Pixels[i], b.Pixels[i], t)) << "t " << t << " i " << i;
+TEST(BlendKernels, EveryUnitFollowsTheFormulasOnEveryByte) {
+  // Every (a, b) byte pair, plus an odd tail after the last whole vector.
+  const std::size_t n = 256 * 256 + 37;
+  std::vector<std::uint8_t> a(n), b(n), out(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    a[i] = static_cast<std::uint8_t>(i >> 8);
+    b[i] = static_cast<std::uint8_t>(i * 151 % 256);
+  }
+  for (VectorUnit unit : {VectorUnit::Plain, VectorUnit::Sse2, VectorUnit::Avx2}) {
+    SCOPED_TRACE(static_cast<int>(unit));
+    for (unsigned t = 0; t <= 32; ++t) {
+      BlendBytesOn(unit, out.data(), a.data(), b.data(), n, t);
+      for (std::size_t i = 0; i < n; ++i)
+        ASSERT_EQ(out[i], BlendByte(a[i], b[i], t)) << "blend t " << t << " at " << i;
+    }
+    for (unsigned t = 0; t <= 16; ++t) {
+      MeltBytesOn(unit, out.data(), a.data(), b.data(), n, t);
+      for (std::size_t i = 0; i < n; ++i)
+        ASSERT_EQ(out[i], MeltByFloat(a[i], b[i], static_cast<int>(t)))
+            << "melt t " << t << " old " << int{a[i]} << " new " << int{b[i]};
+    }
   }
 }
 
@@ -85,24 +99,6 @@ TEST(FadeOutIn, PassesThroughThePureBackground) {
   EXPECT_EQ(rig.Frames()[9], expected);
   BlendFrame(expected, plain, rig.New, 20);
   EXPECT_EQ(rig.Frames()[33 + 20], expected);
-}
-
-TEST(Melt, IntegerFrameMatchesTheFloatFormulaForEveryInput) {
-  // Every (old, new) byte pair, at every step.
-  FrameBitmap a(256, 256), b(256, 256), out(256, 256);
-  for (int o = 0; o < 256; ++o)
-    for (int n = 0; n < 256; ++n) {
-      std::uint8_t* pa = a.At(n, o);
-      std::uint8_t* pb = b.At(n, o);
-      pa[0] = pa[1] = pa[2] = static_cast<std::uint8_t>(o);
-      pb[0] = pb[1] = pb[2] = static_cast<std::uint8_t>(n);
-    }
-  for (int t = 0; t <= 16; ++t) {
-    MeltFrame(out, a, b, t);
-    for (int o = 0; o < 256; ++o)
-      for (int n = 0; n < 256; ++n)
-        ASSERT_EQ(out.At(n, o)[1], MeltByFloat(o, n, t)) << "old " << o << " new " << n << " t " << t;
-  }
 }
 
 TEST(Melt, RunsSeventeenFramesFromOldToNew) {
