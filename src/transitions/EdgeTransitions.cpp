@@ -52,10 +52,13 @@ struct BandPair {
 void Wipe(int direction, const FrameBitmap& previous, const FrameBitmap& next,
           const TransitionContext& context) {
   const bool fromStart = direction == 0 || direction == 1;  // left or top edge
+  // The old part lies in place and only shrinks, so ScreenBitmap still holds
+  // it from the start of the loop: each frame copies the new part alone.
   RunBandFrames(direction % 2 == 0, previous, next, context,
-                [fromStart](const FrameBitmap& o, const FrameBitmap& n, int s, int e) {
-                  if (fromStart) return BandPair{{&n, 0, 0, s}, {&o, s, s, e - s}};
-                  return BandPair{{&n, e - s, e - s, s}, {&o, 0, 0, e - s}};
+                [fromStart](const FrameBitmap&, const FrameBitmap& n, int s, int e) {
+                  const Band none{&n, 0, 0, 0};
+                  if (fromStart) return BandPair{{&n, 0, 0, s}, none};
+                  return BandPair{{&n, e - s, e - s, s}, none};
                 });
 }
 
@@ -63,13 +66,16 @@ void Slide(int variant, const FrameBitmap& previous, const FrameBitmap& next,
            const TransitionContext& context) {
   RunBandFrames(variant % 2 == 0, previous, next, context,
                 [variant](const FrameBitmap& o, const FrameBitmap& n, int s, int e) {
+                  // Where the old screen stays, its part is still in place
+                  // from the start of the loop and only shrinks.
+                  const Band none{&o, 0, 0, 0};
                   switch (variant) {
                     case 0:
                     case 1:  // new in from the left or top; old stays
-                      return BandPair{{&n, 0, e - s, s}, {&o, s, s, e - s}};
+                      return BandPair{{&n, 0, e - s, s}, none};
                     case 2:
                     case 3:  // new in from the right or bottom; old stays
-                      return BandPair{{&n, e - s, 0, s}, {&o, 0, 0, e - s}};
+                      return BandPair{{&n, e - s, 0, s}, none};
                     case 4:
                     case 5:  // old out to the right or down; new stays
                       return BandPair{{&n, 0, 0, s}, {&o, s, 0, e - s}};
