@@ -109,6 +109,7 @@ const std::vector<Kind>& Kinds() {
       {"Wipe/0", With(Wipe, 0)},
       {"Wipe/1", With(Wipe, 1)},
       {"Slide/0", With(Slide, 0)},
+      {"Slide/4", With(Slide, 4)},
       {"Slide/5", With(Slide, 5)},
       {"Push/0", With(Push, 0)},
       {"Push/3", With(Push, 3)},

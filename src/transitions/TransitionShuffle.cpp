@@ -8,8 +8,8 @@ constexpr int kShuffle = static_cast<int>(TransitionKind::Shuffle);
 }  // namespace
 
 int DrawShuffleTransition(TransitionState& state, const TransitionChecks& slideCheck,
-                          UserDialogs* dialogs) {
-  if (state.ActiveTransition == kIncrease) state.HasPreviousScreen = false;
+                          bool& hasPreviousScreen, UserDialogs* dialogs) {
+  if (state.ActiveTransition == kIncrease) hasPreviousScreen = false;
 
   std::vector<int>& bag = state.TransitionBag;
   if (bag.empty()) {
@@ -26,25 +26,25 @@ int DrawShuffleTransition(TransitionState& state, const TransitionChecks& slideC
     bag.erase(bag.begin() + at);
   }
   state.ActiveTransition = drawn;
-  if (drawn == kIncrease) state.HasPreviousScreen = false;
+  if (drawn == kIncrease) hasPreviousScreen = false;
   return drawn;
 }
 
 int StartTransitions(TransitionState& state, int slideEffect, const TransitionChecks& slideCheck,
-                     UserDialogs* dialogs) {
+                     bool& hasPreviousScreen, UserDialogs* dialogs) {
   state.ConfiguredTransition = slideEffect;
   if (slideEffect == kShuffle)
-    DrawShuffleTransition(state, slideCheck, dialogs);
+    DrawShuffleTransition(state, slideCheck, hasPreviousScreen, dialogs);
   else
     state.ActiveTransition = slideEffect;
-  if (state.ActiveTransition == kIncrease) state.HasPreviousScreen = false;
+  if (state.ActiveTransition == kIncrease) hasPreviousScreen = false;
   return state.ActiveTransition;
 }
 
 bool ChangeTransitionAtEffectPoint(TransitionState& state, const TransitionChecks& slideCheck,
-                                   UserDialogs* dialogs) {
+                                   bool& hasPreviousScreen, UserDialogs* dialogs) {
   if (state.ConfiguredTransition != kShuffle) return false;
-  DrawShuffleTransition(state, slideCheck, dialogs);
+  DrawShuffleTransition(state, slideCheck, hasPreviousScreen, dialogs);
   return true;
 }
 
@@ -53,15 +53,15 @@ void PauseTransitions(TransitionState& state) {
   state.ActiveTransition = static_cast<int>(TransitionKind::None);
 }
 
-void ResumeTransitions(TransitionState& state) {
+void ResumeTransitions(TransitionState& state, bool& hasPreviousScreen) {
   state.ActiveTransition = state.PausedTransition;
-  if (state.ActiveTransition == kIncrease) state.HasPreviousScreen = false;
+  if (state.ActiveTransition == kIncrease) hasPreviousScreen = false;
 }
 
-void StopTransitions(TransitionState& state) {
+void StopTransitions(TransitionState& state, bool& hasPreviousScreen) {
   // A stop without a start (the state already idle) keeps the active kind.
   if (state.ConfiguredTransition >= 0) state.ActiveTransition = state.ConfiguredTransition;
   state.ConfiguredTransition = -1;
   state.TransitionBag.clear();
-  state.HasPreviousScreen = false;
+  hasPreviousScreen = false;
 }

@@ -88,11 +88,13 @@ TEST(RunTransition, FirstImageComesInFromThePlainBackgroundThenFromTheScreen) {
   // background; after one image it is what the screen shows.
   const ColorRef background = MakeColorRef(0, 0, 90);
   TransitionState state;
-  StartTransitions(state, static_cast<int>(TransitionKind::CrossFade), TransitionChecks{});
+  bool hasPrevious = true;
+  StopTransitions(state, hasPrevious);
+  StartTransitions(state, static_cast<int>(TransitionKind::CrossFade), TransitionChecks{}, hasPrevious);
   TransitionRig rig(32, 16);
   auto show = [&](const FrameBitmap& next) {
     FrameBitmap previous;
-    if (state.HasPreviousScreen) {
+    if (hasPrevious) {
       previous = rig.Screen;
     } else {
       previous.SetSize(next.Width, next.Height);
@@ -100,7 +102,7 @@ TEST(RunTransition, FirstImageComesInFromThePlainBackgroundThenFromTheScreen) {
     }
     rig.Surface.Frames.clear();
     RunTransition(state.ActiveTransition, previous, next, rig.Context(background));
-    MarkScreenShown(state);
+    hasPrevious = true;
   };
   FrameBitmap plain(32, 16);
   plain.Fill(background);
