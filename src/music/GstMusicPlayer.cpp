@@ -137,12 +137,15 @@ QString GstMusicPlayer::PositionText() {
 QString GstMusicPlayer::DurationText() {
   PollBus();
   if (state_ == PlayerState::Undefined) return {};
-  if (durationText_.isEmpty() && state_ != PlayerState::Stopped) {
-    gint64 duration = 0;
-    if (gst_element_query_duration(playbin_, GST_FORMAT_TIME, &duration) && duration > 0)
-      durationText_ = FormatPlayTime(duration);
-  }
+  if (state_ != PlayerState::Stopped) CacheDuration();
   return durationText_;
+}
+
+void GstMusicPlayer::CacheDuration() {
+  if (playbin_ == nullptr || !durationText_.isEmpty()) return;
+  gint64 duration = 0;
+  if (gst_element_query_duration(playbin_, GST_FORMAT_TIME, &duration) && duration > 0)
+    durationText_ = FormatPlayTime(duration);
 }
 
 void GstMusicPlayer::SetVolume(int volume) {
@@ -171,6 +174,7 @@ void GstMusicPlayer::PollBus() {
 void GstMusicPlayer::HandleMessage(GstMessage* message) {
   if (url_.isEmpty() || state_ == PlayerState::Undefined) return;
   if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) {
+    CacheDuration();  // the length stays known after the end
     ToState(GST_STATE_READY);
     state_ = PlayerState::Stopped;
     return;

@@ -45,6 +45,7 @@ class GstMusicPlayer final : public MusicPlayer {
   void HandleMessage(GstMessage* message);
   void ReportFailure(const QString& detail);
   void ApplyVolume();
+  void CacheDuration();
   void ToState(int gstState);
 
   ErrorHandler onError_;
