@@ -9,7 +9,7 @@ out=${2:-build-fuzz}
 mkdir -p "$out/tags-corpus" "$out/tags-findings"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -Isrc $(pkg-config --cflags Qt6Core) -fPIC \
-  fuzz/tags/TagFuzzer.cpp src/music/Id3v1Tag.cpp src/music/Id3v2Tag.cpp src/music/TagText.cpp src/music/TagByteSource.cpp \
+  fuzz/tags/TagFuzzer.cpp src/music/Id3v1Tag.cpp src/music/Id3v2Tag.cpp src/music/TagText.cpp src/music/TagByteSource.cpp src/platform/Cp932.cpp \
   $(pkg-config --libs Qt6Core) -o "$out/fuzz-tags"
 # Seeds: small tags of each version.
 printf 'ID3\x03\x00\x00\x00\x00\x00\x11TIT2\x00\x00\x00\x07\x00\x00\x00Title\x00' > "$out/tags-corpus/v23"

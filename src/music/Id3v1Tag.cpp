@@ -5,7 +5,7 @@
 namespace {
 
 QString Text(const std::vector<uint8_t>& tag, size_t first, size_t length) {
-  return TrimTagTextEnd(DecodeCp932(std::span(tag).subspan(first, length)));
+  return TrimTagTextEnd(DecodeCp932Field(std::span(tag).subspan(first, length)));
 }
 
 }  // namespace

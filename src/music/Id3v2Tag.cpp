@@ -25,7 +25,7 @@ constexpr std::array<FieldFrames, 3> kFieldFrames = {{
 
 QString FrameText(const std::vector<uint8_t>& frame) {
   const auto text = std::span(frame).subspan(1);
-  return TrimTagText(frame[0] == 0 ? DecodeCp932(text) : DecodeUtf16Tag(text));
+  return TrimTagText(frame[0] == 0 ? DecodeCp932Field(text) : DecodeUtf16Tag(text));
 }
 
 bool IsWanted(const QString& id, int version) {

@@ -1,37 +1,17 @@
 #include "music/TagText.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <vector>
 
-QString DecodeCp932(std::span<const uint8_t> bytes) {
+#include "platform/Cp932.h"
+
+QString DecodeCp932Field(std::span<const uint8_t> bytes) {
   const auto zero = std::find(bytes.begin(), bytes.end(), 0);
-  bytes = bytes.first(static_cast<size_t>(zero - bytes.begin()));
-  if (bytes.empty()) return {};
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  QString text;
-  std::vector<char> out(bytes.size() * 3 + 4);
-  char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
-  size_t inLeft = bytes.size();
-  while (inLeft > 0) {
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
-    const size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    text += QString::fromUtf8(out.data(), outPtr - out.data());
-    if (result != static_cast<size_t>(-1)) break;
-    if (errno == EILSEQ) {
-      text += QChar(0xFFFD);
-      ++in;
-      --inLeft;
-    } else {
-      break;  // EINVAL: a lead byte without its trail byte at the end
-    }
-  }
-  iconv_close(cd);
-  return text;
+  size_t length = static_cast<size_t>(zero - bytes.begin());
+  // Step over whole characters to see whether the last one is complete.
+  size_t i = 0;
+  while (i < length) i += IsCp932LeadByte(bytes[i]) ? 2 : 1;
+  if (i > length) --length;
+  return DecodeCp932(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(length)));
 }
 
 QString DecodeUtf16Tag(std::span<const uint8_t> bytes) {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <span>
 
-// Raw bytes in the program's text encoding (code page 932), up to the first
-// zero byte. A byte sequence that is not CP932 becomes U+FFFD; a double-byte
-// character cut off at the end is dropped.
-QString DecodeCp932(std::span<const uint8_t> bytes);
+// Raw bytes of a tag field in the program's text encoding (code page 932),
+// up to the first zero byte. A byte sequence that is not CP932 becomes
+// U+FFFD; a double-byte character cut off by the field's end is dropped.
+QString DecodeCp932Field(std::span<const uint8_t> bytes);
 
 // 16-bit units, low byte first unless the text starts with the big-endian
 // mark FE FF, up to the first zero unit. Byte-order marks are dropped.

@@ -246,10 +246,10 @@ TEST(HoldingFolderName, LastComponentOfTheFolder) {
   EXPECT_EQ(HoldingFolderName("song.mp3"), "");
 }
 
-TEST(DecodeCp932, InvalidAndCutSequences) {
-  EXPECT_EQ(DecodeCp932(Bytes{'a', 0xA0, 'b'}), QString("a") + QChar(0xFFFD) + "b");
-  EXPECT_EQ(DecodeCp932(Bytes{'a', 0x93}), "a");  // lead byte cut off by the field end
-  EXPECT_EQ(DecodeCp932(Bytes{'a', 0, 'b'}), "a");
+TEST(DecodeCp932Field, InvalidAndCutSequences) {
+  EXPECT_EQ(DecodeCp932Field(Bytes{'a', 0xA0, 'b'}), QString("a") + QChar(0xFFFD) + "b");
+  EXPECT_EQ(DecodeCp932Field(Bytes{'a', 0x93}), "a");  // lead byte cut off by the field end
+  EXPECT_EQ(DecodeCp932Field(Bytes{'a', 0, 'b'}), "a");
 }
 
 }  // namespace
