@@ -11,33 +11,7 @@
 
 #include "engine/SlideControl.h"
 #include "library/OptionItems.h"
-
-class ManualTimer final : public Timer {
- public:
-  void SetInterval(int ms) override { interval_ = ms; }
-  int Interval() const override { return interval_; }
-  void Start() override { active_ = true; ++starts; }
-  void Stop() override { active_ = false; }
-  bool IsActive() const override { return active_; }
-  void SetHandler(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
-  void Fire() { if (active_ && onTick_) onTick_(); }
-  int starts = 0;
-
- private:
-  int interval_ = 0;
-  bool active_ = false;
-  std::function<void()> onTick_;
-};
-
-class ManualTimerFactory final : public TimerFactory {
- public:
-  std::unique_ptr<Timer> CreateTimer() override {
-    auto t = std::make_unique<ManualTimer>();
-    timers.push_back(t.get());
-    return t;
-  }
-  std::vector<ManualTimer*> timers;
-};
+#include "support/ManualTimer.h"
 
 struct FakeFolder {
   QString name;
