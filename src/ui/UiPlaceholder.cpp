@@ -1,2 +1,0 @@
-// The windows of the program live in this folder.
-namespace brinmora_ui {}
