@@ -40,6 +40,7 @@ void TfrmDisplay::RegisterFontSubstitutes() {
 TfrmDisplay::TfrmDisplay(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
   RegisterFontSubstitutes();
+  setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("Brinmora"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);

@@ -24,6 +24,7 @@ class TfrmDisplay final : public QWidget,
                           public SlideDisplay,
                           public LabelBoxView,
                           public LabelTextMeasure {
+  Q_OBJECT
  public:
   // mainWindow decides the monitor the window covers (may be null: the
   // primary screen).

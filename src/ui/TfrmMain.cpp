@@ -1,0 +1,416 @@
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "engine/StartUpClose.h"
+#include "platform/ProgramFolder.h"
+#include "ui/EntryListView.h"
+#include "ui/OptionBinding.h"
+#include "ui/TfrmDisplay.h"
+
+namespace {
+
+constexpr int kListHeightNormal = 248;
+constexpr int kListHeightCdMaking = 231;
+constexpr int kPreviewWidth = 200;
+constexpr int kPreviewHeight = 150;
+
+QString WithoutTrailingSeparator(QString folder) {
+  if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+  return folder;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(this),
+      library_(RunningProgramFolder(), dialogs_),
+      displayActions_(new DisplayMenuActions(this)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(CaptionBase(RunMode::Normal));
+  setAcceptDrops(true);
+
+  menu_ = BuildMainMenu(this);
+
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("pnlMain"));
+  grpBasic_ = BuildBasicOptions(options_, central);
+  grpDetail_ = BuildDetailOptions(options_, tabs_, central);
+
+  btnSlide_ = new QPushButton(QStringLiteral("スライドショー再生"), central);
+  btnSlide_->setObjectName(QStringLiteral("btnSlide"));
+  btnSlide_->setEnabled(false);
+  btnSlide_->setMinimumHeight(28);
+  btnOption_ = new QPushButton(QStringLiteral("▼ 詳細オプション"), central);
+  btnOption_->setObjectName(QStringLiteral("btnOption"));
+  btnReset_ = new QPushButton(QStringLiteral("オプションのリセット"), central);
+  btnReset_->setObjectName(QStringLiteral("btnReset"));
+  btnReset_->setEnabled(false);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(grpBasic_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnSlide_, 1);
+  buttons->addWidget(btnOption_);
+  buttons->addWidget(btnReset_);
+  right->addLayout(buttons);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(BuildPreview(), 0, Qt::AlignTop);
+  top->addLayout(right, 1);
+
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 6, 6, 4);
+  layout->addLayout(top);
+  layout->addWidget(grpDetail_);
+  setCentralWidget(central);
+  // The window always takes the size its contents ask for, so folding the
+  // detail group in and out resizes it.
+  this->layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  statusPanel_ = new QLabel(this);
+  statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
+  statusPanel_->setToolTipDuration(5000);
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->setToolTipDuration(5000);
+  statusBar()->addWidget(statusPanel_, 1);
+
+  ShowOptions(options_, library_.Options());
+  ShowAppOptions(options_, context_.Settings);
+  ConnectControls();
+}
+
+TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
+
+QWidget* TfrmMain::BuildPreview() {
+  auto* box = new QWidget(centralWidget());
+  pnlDisplay_ = new QFrame(box);
+  pnlDisplay_->setObjectName(QStringLiteral("pnlDisplay"));
+  pnlDisplay_->setFixedSize(kPreviewWidth, kPreviewHeight);
+  pnlDisplay_->setFrameShape(QFrame::NoFrame);
+  pnlDisplay_->setAutoFillBackground(true);
+  lblStartInfo_ = new QLabel(pnlDisplay_);
+  lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
+  lblStartInfo_->setWordWrap(true);
+  lblStartInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblStartInfo_->setStyleSheet(QStringLiteral("color: white;"));
+  lblStartInfo_->hide();
+  ShowPreviewBackground();
+
+  lblSumUpImg_ = new QLabel(QStringLiteral("画像枚数："), box);
+  lblSumUpImg_->setObjectName(QStringLiteral("lblSumUpImg"));
+  auto* prev = new QToolButton(box);
+  prev->setObjectName(QStringLiteral("sbtnPrevPic"));
+  prev->setArrowType(Qt::LeftArrow);
+  prev->setToolTip(QStringLiteral("前の画像"));
+  prev->setEnabled(false);
+  auto* next = new QToolButton(box);
+  next->setObjectName(QStringLiteral("sbtnNextPic"));
+  next->setArrowType(Qt::RightArrow);
+  next->setToolTip(QStringLiteral("次の画像、又はジャンプ先の画像"));
+  next->setEnabled(false);
+  auto* counter = new QHBoxLayout;
+  counter->addWidget(lblSumUpImg_, 1);
+  counter->addWidget(prev);
+  counter->addWidget(next);
+
+  auto* chkPage = new QCheckBox(QStringLiteral("プレビュー画像ジャンプ先指定"), box);
+  chkPage->setObjectName(QStringLiteral("chkPage"));
+  chkPage->setEnabled(false);
+  auto* udPage = new QSpinBox(box);
+  udPage->setObjectName(QStringLiteral("udPage"));
+  udPage->setRange(1, 9999);
+  udPage->setEnabled(false);
+  auto* jump = new QHBoxLayout;
+  jump->addWidget(chkPage);
+  jump->addWidget(udPage);
+
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 8, 0, 0);
+  layout->addWidget(pnlDisplay_);
+  layout->addLayout(counter);
+  layout->addLayout(jump);
+  layout->addStretch();
+  box->setFixedWidth(kPreviewWidth + 24);
+  return box;
+}
+
+void TfrmMain::ConnectControls() {
+  OptionControls& c = options_;
+  auto sync = [this] { SyncOptionsFromControls(); };
+  auto syncAndRules = [this] {
+    SyncOptionsFromControls();
+    if (!showingOptions_) ApplyOptionControlStates(options_);
+  };
+  for (QSpinBox* spin : {c.udInterval, c.udLimitNum, c.udChangeNum, c.udPhotoLongSize})
+    connect(spin, &QSpinBox::valueChanged, this, sync);
+  for (QComboBox* combo : {c.cbUnit, c.cbDir, c.cbBGM, c.cbFilter, c.cbTransition, c.cbIncrease,
+                           c.cbIncFrame, c.cbArtSize, c.cbArtEffect, c.cbSelectGName,
+                           c.cbGGroupPos, c.cbTitleTag})
+    connect(combo, &QComboBox::currentIndexChanged, this, sync);
+  connect(c.cbImg, &QComboBox::currentIndexChanged, this, syncAndRules);
+  connect(c.cbChangeTiming, &QComboBox::currentIndexChanged, this, syncAndRules);
+  connect(c.chkUseLimit, &QCheckBox::toggled, this, [this] {
+    SyncOptionsFromControls();
+    if (ready_ && !showingOptions_) ApplyOptionControlStates(options_);
+  });
+  for (QCheckBox* box : {c.chkUseLabel, c.chkUseBGM, c.chkIncRotate, c.chkSlideName, c.chkGName,
+                         c.chkNum, c.chkDate, c.chkBGMName, c.chkState, c.chkArt, c.chkClock,
+                         c.chkExif, c.chkGuide})
+    connect(box, &QCheckBox::toggled, this, sync);
+  for (QListWidget* list : {c.clbFilter, c.clbTransition, c.clbIncrease})
+    connect(list, &QListWidget::itemChanged, this, sync);
+  connect(c.edtArtName, &QLineEdit::textChanged, this, sync);
+  connect(c.cbColor, &QComboBox::currentIndexChanged, this, [this] { ShowSelectedColour(options_); });
+  connect(c.chkAutoStart, &QCheckBox::toggled, this,
+          [this] { CollectAppOptions(options_, context_.Settings); });
+  connect(c.chkNoSaver, &QCheckBox::toggled, this,
+          [this] { CollectAppOptions(options_, context_.Settings); });
+
+  // A check mark set in a list view is a change of the working copy.
+  connect(tabs_.lvDirList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
+    const int row = tabs_.lvDirList->indexOfTopLevelItem(item);
+    if (row >= 0 && row < library_.Folders().size())
+      library_.Folders()[row].IsChecked = item->checkState(0) == Qt::Checked;
+  });
+  connect(tabs_.lvBGMList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
+    const int row = tabs_.lvBGMList->indexOfTopLevelItem(item);
+    if (row >= 0 && row < library_.Bgms().size())
+      library_.Bgms()[row].IsChecked = item->checkState(0) == Qt::Checked;
+  });
+
+  connect(btnOption_, &QPushButton::clicked, this, &TfrmMain::ToggleDetailOptions);
+  connect(menu_.mnOption, &QAction::triggered, this, &TfrmMain::ToggleDetailOptions);
+  connect(menu_.mnExit, &QAction::triggered, this, &TfrmMain::close);
+  connect(displayActions_->pmnExit, &QAction::triggered, this, &TfrmMain::close);
+  connect(menu_.OpenExePlace, &QAction::triggered, this, [this] {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(WithoutTrailingSeparator(library_.ProgramFolder())));
+  });
+  connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
+}
+
+void TfrmMain::SyncOptionsFromControls() {
+  if (showingOptions_) return;
+  CollectOptions(options_, library_.Options());
+}
+
+void TfrmMain::ShowPreviewBackground() {
+  QPalette palette = pnlDisplay_->palette();
+  palette.setColor(QPalette::Window,
+                   QColor(RedOf(options_.BkColor), GreenOf(options_.BkColor), BlueOf(options_.BkColor)));
+  pnlDisplay_->setPalette(palette);
+}
+
+void TfrmMain::RebuildRecentWorkMenu() {
+  const bool cdMaking = context_.RunMode.Mode == RunMode::CdMaking;
+  menu_.mnCDMake->menuAction()->setVisible(!cdMaking);
+  menu_.mnParentExe->setVisible(cdMaking);
+  menu_.mnCDEdit->clear();
+  const QStringList& folders = context_.Settings.RecentWorkFolders;
+  for (const QString& folder : folders.mid(0, kRecentWorkFolderKeys))
+    menu_.mnCDEdit->addAction(folder)->setEnabled(false);
+  menu_.mnCDEdit->menuAction()->setVisible(!folders.isEmpty());
+}
+
+// ---- start-up ---------------------------------------------------------------
+
+void TfrmMain::StartUpSequence(const QStringList& arguments) {
+  library_.SetView(this);
+  context_ = RunStartUpSequence(*this, library_, arguments);
+  started_ = true;
+}
+
+void TfrmMain::CreateWorkingObjects() {
+  tabs_.PageControl1->setTabVisible(tabs_.PageControl1->indexOf(tabs_.TabRegular), false);
+  tabs_.PageControl1->setTabVisible(tabs_.PageControl1->indexOf(tabs_.TabCDMake), false);
+}
+
+void TfrmMain::SetReady(bool ready) { ready_ = ready; }
+
+void TfrmMain::ApplyRunMode(const StartUpContext& context) {
+  context_.ProgramFolder = context.ProgramFolder;
+  context_.RunMode = context.RunMode;
+  context_.Settings = context.Settings;
+  context_.Arguments = context.Arguments;
+  ShowAppOptions(options_, context_.Settings);
+
+  const RunMode mode = context.RunMode.Mode;
+  setWindowTitle(CaptionBase(mode));
+  const bool cdPlay = mode == RunMode::CdPlay;
+  const bool cdMaking = mode == RunMode::CdMaking;
+  menu_.mnImportList->setVisible(!cdPlay);
+  menu_.Tool1->menuAction()->setVisible(!cdPlay);
+  const int listHeight = cdMaking ? kListHeightCdMaking : kListHeightNormal;
+  tabs_.lvDirList->setFixedHeight(listHeight);
+  tabs_.lvBGMList->setFixedHeight(listHeight);
+  tabs_.lblDirHint->setVisible(cdMaking);
+  tabs_.lblBGMHint->setVisible(cdMaking);
+  options_.edtArtName->setEnabled(!cdPlay);
+  RebuildRecentWorkMenu();
+}
+
+void TfrmMain::ArrangeOptionsPage() {
+  tabs_.PageControl1->setCurrentWidget(tabs_.TabSlideShow);
+  SizeEntryListColumns(tabs_.lvDirList);
+  SizeEntryListColumns(tabs_.lvBGMList);
+  // The shortcuts carry their keys from creation; the arrow keys start with
+  // the hidden list-navigation items because no slideshow runs yet.
+  menu_.SetArrowKeysActive(true);
+  displayActions_->SetVolumeKeysActive(false);
+}
+
+void TfrmMain::BuildFilterTables() {
+  // The filter lookup tables come with the image filters.
+}
+
+void TfrmMain::CollapseAndPlace(RunMode mode) {
+  grpDetail_->hide();
+  btnOption_->setText(QStringLiteral("▼ 詳細オプション"));
+  menu_.mnOption->setChecked(false);
+  layout()->activate();
+  adjustSize();
+  QScreen* monitor = screen();
+  if (!monitor) return;
+  const QRect area = monitor->geometry();
+  const QSize size = frameGeometry().size();
+  if (mode == RunMode::CdMaking)
+    move(area.topLeft());
+  else
+    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void TfrmMain::ShowProgramFolder(const QString& programFolderWithoutSeparator) {
+  statusPanel_->setText(ProgramFolderStatusText(programFolderWithoutSeparator));
+  statusPanel_->setToolTip(programFolderWithoutSeparator);
+  statusBar()->setToolTip(programFolderWithoutSeparator);
+}
+
+void TfrmMain::ApplyCatalog(const CatalogFill& catalog) {
+  context_.Catalog = catalog;
+  tabs_.PageControl1->setTabVisible(tabs_.PageControl1->indexOf(tabs_.TabSlideShow),
+                                    !catalog.HideSlideshowTab);
+  for (QPushButton* button : tabs_.SlideshowButtons) button->setVisible(!catalog.HideSlideshowButtons);
+}
+
+void TfrmMain::DisplayWindowCreated(TfrmDisplay* display) {
+  display_ = display;
+  library_.DisplayWindowCreated(context_.Settings.Ver);
+  if (ShouldAutoStart(context_.Settings, context_.Arguments, context_.RunMode.Mode)) StartOrPause();
+}
+
+void TfrmMain::StartOrPause() {
+  // The slideshow engine connects its start command here.
+}
+
+// ---- fold-out -----------------------------------------------------------------
+
+bool TfrmMain::IsDetailOptionsShown() const { return grpDetail_->isVisibleTo(this); }
+
+void TfrmMain::ToggleDetailOptions() {
+  const bool show = !IsDetailOptionsShown();
+  grpDetail_->setVisible(show);
+  btnOption_->setText(show ? QStringLiteral("▲ 詳細オプション") : QStringLiteral("▼ 詳細オプション"));
+  menu_.mnOption->setChecked(show);
+}
+
+// ---- what the library shows ---------------------------------------------------
+
+void TfrmMain::SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TfrmMain::SetCurrentSlideshowLabel(const QString& text) {
+  tabs_.lblCurrentSlideShow->setText(text);
+}
+
+void TfrmMain::OptionsChanged() {
+  showingOptions_ = true;
+  ShowOptions(options_, library_.Options());
+  showingOptions_ = false;
+  ShowPreviewBackground();
+}
+
+void TfrmMain::FolderListChanged() {
+  FillEntryListView(tabs_.lvDirList, library_.Folders(), library_.CurrentFolderIndex());
+}
+
+void TfrmMain::BgmListChanged() {
+  FillEntryListView(tabs_.lvBGMList, library_.Bgms(), library_.CurrentBgmIndex());
+}
+
+void TfrmMain::CatalogChanged() {
+  QListWidget* list = tabs_.lbSlideShow;
+  const QSignalBlocker blocker(list);
+  list->clear();
+  list->addItems(library_.Catalog());
+  const int index = library_.CatalogIndex();
+  if (index >= 0 && index < list->count()) list->setCurrentRow(index);
+}
+
+void TfrmMain::CurrentFolderImagesChanged() {
+  // The preview and its image counter come with the preview itself.
+}
+
+void TfrmMain::ShowStartHint(const QString& text) {
+  lblStartInfo_->setText(QtUserDialogs::ToDisplayText(text));
+  lblStartInfo_->setGeometry(10, 10, 180, kPreviewHeight - 20);
+  lblStartInfo_->show();
+  lblSumUpImg_->clear();
+}
+
+void TfrmMain::HideStartHint() { lblStartInfo_->hide(); }
+
+void TfrmMain::DisplayColoursChanged() {
+  options_.BkColor = library_.Options().BkColor;
+  options_.Colours = library_.Options().Colours;
+  ShowSelectedColour(options_);
+  ShowPreviewBackground();
+}
+
+// ---- close ----------------------------------------------------------------------
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (closed_ || !started_) {
+    event->accept();
+    return;
+  }
+  // A termination signal can arrive while the sequence processes messages.
+  if (closing_) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  SyncOptionsFromControls();
+  CollectAppOptions(options_, context_.Settings);
+  CloseHooks hooks;
+  hooks.StopSlideshowIfRunning = [] {};
+  const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
+  closing_ = false;
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  closed_ = true;
+  event->accept();
+}

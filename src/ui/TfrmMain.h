@@ -1,0 +1,106 @@
+#pragma once
+// The main window: menus, the option groups, the slideshow, folder and BGM
+// lists and the status bar. It owns the library (the current slideshow and
+// the slideshow list) and the settings for the whole process, runs the
+// start-up steps that concern the window and asks core for every decision.
+#include <QMainWindow>
+#include <QStringList>
+
+#include "engine/StartUp.h"
+#include "library/SlideshowLibrary.h"
+#include "library/SlideshowLibraryView.h"
+#include "ui/DisplayMenuActions.h"
+#include "ui/MainMenu.h"
+#include "ui/OptionControls.h"
+#include "ui/OptionsPanel.h"
+#include "ui/QtUserDialogs.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class TfrmDisplay;
+
+class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibraryView {
+  Q_OBJECT
+ public:
+  explicit TfrmMain(QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // Steps 1-14 of the main window's creation (arguments without the program).
+  void StartUpSequence(const QStringList& arguments);
+  // The display window exists: apply its colours, then start the slideshow
+  // when "/autostart" or the AutoStart setting asks for it.
+  void DisplayWindowCreated(TfrmDisplay* display);
+
+  // Folds the detail options out or in.
+  void ToggleDetailOptions();
+  bool IsDetailOptionsShown() const;
+
+  OptionControls& Controls() { return options_; }
+  const DetailTabs& Tabs() const { return tabs_; }
+  const MainMenuActions& Menu() const { return menu_; }
+  DisplayMenuActions* DisplayActions() const { return displayActions_; }
+  SlideshowLibrary& Library() { return library_; }
+  const StartUpContext& Context() const { return context_; }
+  QLabel* StatusPanel() const { return statusPanel_; }
+
+  // StartUpWindow
+  void CreateWorkingObjects() override;
+  void SetReady(bool ready) override;
+  void ApplyRunMode(const StartUpContext& context) override;
+  void ArrangeOptionsPage() override;
+  void BuildFilterTables() override;
+  void CollapseAndPlace(RunMode mode) override;
+  void ShowProgramFolder(const QString& programFolderWithoutSeparator) override;
+  void ApplyCatalog(const CatalogFill& catalog) override;
+
+  // SlideshowLibraryView
+  void SetCaption(const QString& caption) override;
+  void SetCurrentSlideshowLabel(const QString& text) override;
+  void OptionsChanged() override;
+  void FolderListChanged() override;
+  void BgmListChanged() override;
+  void CatalogChanged() override;
+  void CurrentFolderImagesChanged() override;
+  void ShowStartHint(const QString& text) override;
+  void HideStartHint() override;
+  void DisplayColoursChanged() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* BuildPreview();
+  void ConnectControls();
+  void SyncOptionsFromControls();
+  void ShowPreviewBackground();
+  void RebuildRecentWorkMenu();
+  // The start command of a later slideshow engine; autostart lands here.
+  void StartOrPause();
+
+  QtUserDialogs dialogs_;
+  SlideshowLibrary library_;
+  StartUpContext context_;
+  OptionControls options_;
+  DetailTabs tabs_{};
+  MainMenuActions menu_{};
+  DisplayMenuActions* displayActions_;
+
+  QGroupBox* grpBasic_ = nullptr;
+  QGroupBox* grpDetail_ = nullptr;
+  QPushButton* btnSlide_ = nullptr;
+  QPushButton* btnOption_ = nullptr;
+  QPushButton* btnReset_ = nullptr;
+  QFrame* pnlDisplay_ = nullptr;
+  QLabel* lblStartInfo_ = nullptr;
+  QLabel* lblSumUpImg_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
+
+  bool ready_ = false;
+  bool showingOptions_ = false;
+  bool started_ = false;  // the close sequence saves only what start-up loaded
+  bool closing_ = false;
+  bool closed_ = false;
+  TfrmDisplay* display_ = nullptr;
+};
