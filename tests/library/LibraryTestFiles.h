@@ -4,7 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+
+#include <ostream>
+
+// Readable Qt strings in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 inline void MakeFile(const QString& path, const QByteArray& bytes = QByteArray("x")) {
   QDir().mkpath(path.left(path.lastIndexOf(u'/')));
@@ -21,4 +27,12 @@ inline QByteArray FileBytes(const QString& path) {
 // A folder holding one image, so list loading keeps it.
 inline void MakeImageFolder(const QString& folder, const QString& image = QStringLiteral("a.jpg")) {
   MakeFile(folder + u'/' + image);
+}
+
+// A file of the source tree. Found through BRINMORA_SOURCE_DIR, or from where
+// this header lies when the variable is not set.
+inline QString SourceFile(const char* relative) {
+  QString root = qEnvironmentVariable("BRINMORA_SOURCE_DIR");
+  if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../..");
+  return root + u'/' + QString::fromUtf8(relative);
 }

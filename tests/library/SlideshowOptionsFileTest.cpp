@@ -10,9 +10,6 @@
 
 namespace {
 
-QString SourceFile(const char* relative) {
-  return QString::fromLocal8Bit(qgetenv("BRINMORA_SOURCE_DIR")) + "/" + relative;
-}
 
 SlideshowOptions ReadFrom(const QStringList& lines) {
   SlideshowOptions o;
