@@ -10,7 +10,9 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   # image codecs
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libgif-dev
-  # music: GStreamer playbin with the codecs for MP3, WAV, MIDI and WMA
+  # music: GStreamer playbin with the codecs for MP3, WAV, MIDI and WMA.
+  # MIDI is decoded by fluiddec (midiparse + fluidsynth, in plugins-bad), which
+  # finds the General MIDI sound font in /usr/share/sounds/sf2/.
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav timgm6mb-soundfont
