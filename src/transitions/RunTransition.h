@@ -10,9 +10,15 @@ struct TransitionContext {
   DisplaySurface& Surface;   // PresentFrame after each frame
   Clock& Pacing;             // the sleeps between frames
   ColorRef Background = 0;   // the display's background colour
+  // Square reseeds the random generator from the clock before it draws its
+  // tile order. A repeatable run (a seeded render, a test) sets this to keep
+  // the current sequence instead.
+  bool KeepRandomSequence = false;
 };
 
 // Runs transition kind from previous to next; on return Screen holds next.
-// Kinds 0, 9 (Increase has its own entry) and above 18 do nothing.
+// Kinds 0, 9 (Increase has its own entry) and above 18 do nothing; so do,
+// for now, the zoom, separate, puzzle, flip, page and peel kinds (10, 11,
+// 13, 14, 15, 16), which leave Screen untouched for the caller to show next.
 void RunTransition(int kind, FrameBitmap& previous, const FrameBitmap& next,
                    const TransitionContext& context);
