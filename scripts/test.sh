@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Tests of the windows run without a display.
 export QT_QPA_PLATFORM=offscreen
+# Tests read data files of the source tree.
+export BRINMORA_SOURCE_DIR="$PWD"
 bash scripts/setup.sh
 bash scripts/build.sh build
 (cd build && ctest --output-on-failure --timeout 300 -j "$(nproc)")
