@@ -97,17 +97,18 @@ BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, Use
   });
 }
 
-QStringList FolderListLines(const FolderList& list) {
+QStringList FolderListLines(const FolderList& list, UserDialogs* dialogs) {
   QStringList lines;
   for (const ListEntry& e : list) {
     const QString path = TrimTrailingBlanks(e.Location) == kDataFolderMarker ? TrimTrailingBlanks(e.Name)
                                                                                : JoinPath(e.Location, e.Name);
     lines.append(JoinCommaText({path, e.IsChecked ? QStringLiteral("1") : QStringLiteral("0")}));
+    if (dialogs) dialogs->ProcessPendingMessages();
   }
   return lines;
 }
 
-QStringList BgmListLines(const BgmList& list) {
+QStringList BgmListLines(const BgmList& list, UserDialogs* dialogs) {
   QStringList lines;
   for (const ListEntry& e : list) {
     QString path;
@@ -120,6 +121,7 @@ QStringList BgmListLines(const BgmList& list) {
       path = JoinPath(e.Location, e.Name);
     }
     lines.append(JoinCommaText({path, e.IsChecked ? QStringLiteral("1") : QStringLiteral("0")}));
+    if (dialogs) dialogs->ProcessPendingMessages();
   }
   return lines;
 }
