@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/StartUpClose.h"
 #include "platform/ProgramFolder.h"
@@ -143,17 +144,20 @@ QWidget* TfrmMain::BuildPreview() {
   udPage->setObjectName(QStringLiteral("udPage"));
   udPage->setRange(1, 9999);
   udPage->setEnabled(false);
+  udPage->setFixedWidth(72);
   auto* jump = new QHBoxLayout;
-  jump->addWidget(chkPage);
+  jump->addSpacing(20);
   jump->addWidget(udPage);
+  jump->addStretch();
 
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 8, 0, 0);
   layout->addWidget(pnlDisplay_);
   layout->addLayout(counter);
+  layout->addWidget(chkPage);
   layout->addLayout(jump);
   layout->addStretch();
-  box->setFixedWidth(kPreviewWidth + 24);
+  box->setFixedWidth(kPreviewWidth + 8);
   return box;
 }
 
@@ -334,6 +338,18 @@ void TfrmMain::ToggleDetailOptions() {
   grpDetail_->setVisible(show);
   btnOption_->setText(show ? QStringLiteral("▲ 詳細オプション") : QStringLiteral("▼ 詳細オプション"));
   menu_.mnOption->setChecked(show);
+  if (show) KeepBottomOnScreen();
+}
+
+// The grown window keeps its bottom edge 20 pixels above the bottom of the
+// work area (the taskbar, when it sits at the bottom).
+void TfrmMain::KeepBottomOnScreen() {
+  layout()->activate();
+  QScreen* monitor = screen();
+  if (!monitor || !isVisible()) return;
+  const QRect work = monitor->availableGeometry();
+  const int overflow = frameGeometry().bottom() - (work.bottom() - 20);
+  if (overflow > 0) move(x(), std::max(work.top(), y() - overflow));
 }
 
 // ---- what the library shows ---------------------------------------------------

@@ -76,6 +76,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void SyncOptionsFromControls();
   void ShowPreviewBackground();
   void RebuildRecentWorkMenu();
+  void KeepBottomOnScreen();
   // The start command of a later slideshow engine; autostart lands here.
   void StartOrPause();
 
