@@ -63,7 +63,9 @@ bool WriteTextLines(const QString& path, const QStringList& lines) {
 
 bool ReplaceFileContents(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // Unbuffered, so a short write (full disk) is seen here and not lost in a
+  // flush at commit.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;
