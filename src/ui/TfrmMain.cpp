@@ -97,6 +97,13 @@ TfrmMain::TfrmMain(QWidget* parent)
   statusBar()->setSizeGripEnabled(false);
   statusBar()->setToolTipDuration(5000);
   statusBar()->addWidget(statusPanel_, 1);
+  auto* statusMenu = new QMenu(this);
+  statusMenu->setObjectName(QStringLiteral("PopupStatus"));
+  pmnOpenExeDir_ = statusMenu->addAction(QStringLiteral("プログラムの場所を開く(&O)"));
+  pmnOpenExeDir_->setObjectName(QStringLiteral("pmnOpenExeDir"));
+  statusBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(statusBar(), &QWidget::customContextMenuRequested, this,
+          [this, statusMenu](const QPoint& at) { statusMenu->popup(statusBar()->mapToGlobal(at)); });
 
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
@@ -209,10 +216,12 @@ void TfrmMain::ConnectControls() {
   connect(menu_.mnOption, &QAction::triggered, this, &TfrmMain::ToggleDetailOptions);
   connect(menu_.mnExit, &QAction::triggered, this, &TfrmMain::close);
   connect(displayActions_->pmnExit, &QAction::triggered, this, &TfrmMain::close);
-  connect(menu_.OpenExePlace, &QAction::triggered, this, [this] {
+  auto openProgramFolder = [this] {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(WithoutTrailingSeparator(library_.ProgramFolder())));
-  });
+  };
+  connect(menu_.OpenExePlace, &QAction::triggered, this, openProgramFolder);
+  connect(pmnOpenExeDir_, &QAction::triggered, this, openProgramFolder);
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
 }
 

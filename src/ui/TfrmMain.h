@@ -97,6 +97,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;
+  QAction* pmnOpenExeDir_ = nullptr;
 
   bool ready_ = false;
   bool showingOptions_ = false;
