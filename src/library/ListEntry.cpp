@@ -3,12 +3,6 @@
 #include "library/LibraryPaths.h"
 #include "platform/Paths.h"
 
-QString TrimTrailingBlanks(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text[end - 1].unicode() <= 32) --end;
-  return text.left(end);
-}
-
 QString DataFolderSubfolder(const QString& location) {
   const QString rest = TrimTrailingBlanks(location).mid(kDataFolderMarker.size());
   const qsizetype cut = std::max(rest.lastIndexOf(u'\\'), rest.lastIndexOf(u'/'));

@@ -17,9 +17,6 @@ using BgmList = QList<ListEntry>;
 // data folder has "(データフォルダ)\" + the subfolder name.
 inline const QString kDataFolderMarker = QStringLiteral("(データフォルダ)");
 
-// QString::trimmed() would also drop leading blanks; rows only lose trailing ones.
-QString TrimTrailingBlanks(const QString& text);
-
 // The folder of a row of the folder list. slideshowFolder is the slideshow's
 // own folder with a trailing separator (its IMG/ holds the data-folder rows).
 QString ResolveFolderEntryPath(const ListEntry& entry, const QString& slideshowFolder);

@@ -38,6 +38,15 @@ QString NativeRelativePath(const QString& field) {
   return rel;
 }
 
+// A relative row names a place inside the data folder only; "." and ".."
+// steps would lead out of it (and data-folder commands delete there).
+bool StaysInDataFolder(const QString& relative) {
+  for (const QString& part : relative.split(kPathSeparator)) {
+    if (part == QStringLiteral(".") || part == QStringLiteral("..")) return false;
+  }
+  return true;
+}
+
 template <typename Keep>
 QList<ListEntry> ReadList(const QString& path, UserDialogs* dialogs, Keep keep) {
   QList<ListEntry> list;
@@ -59,6 +68,7 @@ FolderList ReadFolderListFile(const QString& path, const QString& slideshowFolde
   const QString imageFolder = slideshowFolder + kImageDataFolderName + kPathSeparator;
   return ReadList(path, dialogs, [&](const QString& field, ListEntry& entry) {
     const bool absolute = HasDrivePart(field);
+    if (!absolute && !StaysInDataFolder(NativeRelativePath(field))) return false;
     const QString folder = WithoutTrailingSeparator(absolute ? field : imageFolder + NativeRelativePath(field));
     if (!FolderExists(folder) || !FolderHasImages(folder, FolderContent::Images)) return false;
     entry.Name = NamePart(folder);
@@ -72,6 +82,7 @@ BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, Use
   return ReadList(path, dialogs, [&](const QString& field, ListEntry& entry) {
     const bool absolute = HasDrivePart(field);
     const QString relative = NativeRelativePath(field);
+    if (!absolute && !StaysInDataFolder(relative)) return false;
     const QString file = absolute ? field : musicFolder + relative;
     if (!FileExists(file)) return false;
     entry.Name = NamePart(file);
@@ -86,17 +97,18 @@ BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, Use
   });
 }
 
-QStringList FolderListLines(const FolderList& list) {
+QStringList FolderListLines(const FolderList& list, UserDialogs* dialogs) {
   QStringList lines;
   for (const ListEntry& e : list) {
     const QString path = TrimTrailingBlanks(e.Location) == kDataFolderMarker ? TrimTrailingBlanks(e.Name)
                                                                                : JoinPath(e.Location, e.Name);
     lines.append(JoinCommaText({path, e.IsChecked ? QStringLiteral("1") : QStringLiteral("0")}));
+    if (dialogs) dialogs->ProcessPendingMessages();
   }
   return lines;
 }
 
-QStringList BgmListLines(const BgmList& list) {
+QStringList BgmListLines(const BgmList& list, UserDialogs* dialogs) {
   QStringList lines;
   for (const ListEntry& e : list) {
     QString path;
@@ -109,6 +121,7 @@ QStringList BgmListLines(const BgmList& list) {
       path = JoinPath(e.Location, e.Name);
     }
     lines.append(JoinCommaText({path, e.IsChecked ? QStringLiteral("1") : QStringLiteral("0")}));
+    if (dialogs) dialogs->ProcessPendingMessages();
   }
   return lines;
 }

@@ -16,9 +16,10 @@ FolderList ReadFolderListFile(const QString& path, const QString& slideshowFolde
 // slideshowFolder + "BGM/" (their relative path may use '\' or '/').
 BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, UserDialogs* dialogs);
 
-// The lines DIR.dat and BGM.dat are written as.
-QStringList FolderListLines(const FolderList& list);
-QStringList BgmListLines(const BgmList& list);
+// The lines DIR.dat and BGM.dat are written as. Pending messages are
+// processed after each row when dialogs is given.
+QStringList FolderListLines(const FolderList& list, UserDialogs* dialogs = nullptr);
+QStringList BgmListLines(const BgmList& list, UserDialogs* dialogs = nullptr);
 
 // Writes the lines; on failure shows "%s に書き込めません" and leaves the
 // old file.

@@ -212,12 +212,12 @@ bool SlideshowLibrary::SaveSlideshow() {
 
 bool SlideshowLibrary::SaveFolderList() {
   if (mode_ == RunMode::CdPlay || !HasCurrentSlideshow()) return true;
-  return WriteListFile(CurrentSlideshowFolder() + kFolderListName, FolderListLines(folders_), dialogs_);
+  return WriteListFile(CurrentSlideshowFolder() + kFolderListName, FolderListLines(folders_, &dialogs_), dialogs_);
 }
 
 bool SlideshowLibrary::SaveBgmList() {
   if (mode_ == RunMode::CdPlay || !HasCurrentSlideshow()) return true;
-  return WriteListFile(CurrentSlideshowFolder() + kBgmListName, BgmListLines(bgms_), dialogs_);
+  return WriteListFile(CurrentSlideshowFolder() + kBgmListName, BgmListLines(bgms_, &dialogs_), dialogs_);
 }
 
 bool SlideshowLibrary::WriteSlideshowOptions() {

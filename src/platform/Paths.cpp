@@ -8,12 +8,6 @@
 
 namespace {
 
-QString TrimTrailing(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text[end - 1].unicode() <= 32) --end;
-  return text.left(end);
-}
-
 QString UpperExtension(const QString& p) {
   const QString name = NamePart(p);
   const qsizetype dot = name.lastIndexOf(u'.');
@@ -36,6 +30,12 @@ void ForEachFileEntry(const QString& folder, Visit visit) {
 
 }  // namespace
 
+QString TrimTrailingBlanks(const QString& text) {
+  qsizetype end = text.size();
+  while (end > 0 && text[end - 1].unicode() <= 32) --end;
+  return text.left(end);
+}
+
 QString NamePart(const QString& p) {
   const qsizetype slash = p.lastIndexOf(kPathSeparator);
   return slash < 0 ? p : p.mid(slash + 1);
@@ -49,8 +49,8 @@ QString ParentPart(const QString& p) {
 }
 
 QString JoinPath(const QString& folder, const QString& name) {
-  const QString f = TrimTrailing(folder);
-  const QString n = TrimTrailing(name);
+  const QString f = TrimTrailingBlanks(folder);
+  const QString n = TrimTrailingBlanks(name);
   if (f.endsWith(kPathSeparator)) return f + n;
   return f + kPathSeparator + n;
 }

@@ -7,6 +7,9 @@
 
 inline constexpr QChar kPathSeparator = u'/';
 
+// text without trailing blanks and control characters (codes up to 32).
+QString TrimTrailingBlanks(const QString& text);
+
 // The text after the last separator (all of p when it has none).
 QString NamePart(const QString& p);
 // The folder part up to the last separator, without it unless it is the root.

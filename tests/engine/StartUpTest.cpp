@@ -198,6 +198,15 @@ TEST_F(StartUpFixture, AnExistingLegacySlideshowIsNotOverwritten) {
   EXPECT_EQ(FileBytes(programFolder + "DIR.dat"), "new");
 }
 
+TEST_F(StartUpFixture, AFailedMigrationLeavesTheOldListsAndLoadsAnUntitledSlideshow) {
+  MakeFile(programFolder + "DIR.dat", "dir");
+  MakeFile(programFolder + "SlideShow", "a file where the library folder should be");
+  LoadStartUpSlideshow(*library, CommandLine(), "0", "");
+  EXPECT_EQ(library->CurrentName(), "無題001");
+  EXPECT_EQ(FileBytes(programFolder + "DIR.dat"), "dir");
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << "a failed move is not reported";
+}
+
 TEST_F(StartUpFixture, SequenceRunsTheWindowStepsInOrder) {
   FakeStartUpWindow window;
   const StartUpContext context = RunStartUpSequence(window, *library, {}, QString());

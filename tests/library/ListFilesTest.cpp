@@ -111,6 +111,23 @@ TEST_F(ListFilesFixture, MusicRowsInTheDataFolderKeepBackslashesInTheFile) {
                                              "\"" + base + "/Music/My Song.mp3\",1"}));
 }
 
+TEST_F(ListFilesFixture, RelativeRowsNeverLeadOutOfTheDataFolder) {
+  MakeImageFolder(slideshowFolder + "IMG/Trip");
+  MakeImageFolder(slideshowFolder + "IMG/Trip/..x");
+  MakeFile(slideshowFolder + "a.jpg");  // makes the slideshow folder itself hold an image
+  MakeFile(slideshowFolder + "BGM/Album/s.mp3");
+  MakeFile(base + "/SlideShow/x.mp3");
+  WriteLines(dirDat, {"..,1", "Trip/..,1", "..\\..\\..,1", ".,1", "Trip/..x,1", "Trip,1"});
+  WriteLines(bgmDat, {"..\\..\\x.mp3,1", "Album\\..\\Album\\s.mp3,1", "Album\\s.mp3,1"});
+  const FolderList folders = ReadFolderListFile(dirDat, slideshowFolder, nullptr);
+  ASSERT_EQ(folders.size(), 2);
+  EXPECT_EQ(folders[0].Name, "..x");
+  EXPECT_EQ(folders[1].Name, "Trip");
+  const BgmList bgms = ReadBgmListFile(bgmDat, slideshowFolder, nullptr);
+  ASSERT_EQ(bgms.size(), 1);
+  EXPECT_EQ(bgms[0].Name, "s.mp3");
+}
+
 TEST_F(ListFilesFixture, ListsStoredAsUtf8AndCp932ReadTheSame) {
   MakeImageFolder(base + "/写真/ソ表");
   const QString line = base + "/写真/ソ表,1";
