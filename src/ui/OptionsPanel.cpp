@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kListWidth = 456;
 constexpr int kListHeight = 248;
+constexpr int kButtonWidth = 96;
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -100,7 +101,10 @@ QWidget* BuildSlideshowTab(DetailTabs& tabs) {
       Button("btnDownSlideShow", "下へ ▽", tab),
   };
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : tabs.SlideshowButtons) buttons->addWidget(b);
+  for (QPushButton* b : tabs.SlideshowButtons) {
+    b->setFixedWidth(kButtonWidth);
+    buttons->addWidget(b);
+  }
   buttons->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(tabs.lblCurrentSlideShow);
@@ -133,7 +137,10 @@ QWidget* BuildListTab(const char* tabName, QTreeWidget*& view, const char* viewN
   b.Reload->setVisible(false);
   auto* buttons = new QVBoxLayout;
   buttons->setSpacing(2);
-  for (QPushButton* button : b.All()) buttons->addWidget(button);
+  for (QPushButton* button : b.All()) {
+    button->setFixedWidth(kButtonWidth);
+    buttons->addWidget(button);
+  }
   buttons->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(view);
@@ -150,32 +157,34 @@ QWidget* BuildEffectTab(OptionControls& c) {
 
   auto* filters = Group(" 画像フィルタ（シャッフル） ", tab);
   c.clbFilter = CheckList("clbFilter", kFilterNames, kFilterCount, filters);
-  (new QVBoxLayout(filters))->addWidget(c.clbFilter);
+  c.clbFilter->setFixedSize(150, 212);
+  (new QVBoxLayout(filters))->addWidget(c.clbFilter, 0, Qt::AlignTop);
 
   auto* transitions = Group(" トランジション（シャッフル） ", tab);
   c.clbTransition = CheckList("clbTransition", kTransitionNames, kTransitionCount, transitions);
-  (new QVBoxLayout(transitions))->addWidget(c.clbTransition);
+  c.clbTransition->setFixedSize(150, 212);
+  (new QVBoxLayout(transitions))->addWidget(c.clbTransition, 0, Qt::AlignTop);
 
   auto* increase = Group(" インクリース ", tab);
   c.cbIncrease = Combo("cbIncrease", kFilterNames, kFilterCount, increase);
   c.clbIncrease = CheckList("clbIncrease", kFilterNames, kFilterCount, increase);
+  c.clbIncrease->setFixedHeight(84);
   c.cbIncFrame = Combo("cbIncFrame", kIncFrameItems, increase);
   c.udPhotoLongSize = UpDown("udPhotoLongSize", 200, 500, 2, increase);
   c.chkIncRotate = Check("chkIncRotate", "傾ける", increase);
   auto* inc = new QGridLayout(increase);
-  inc->addWidget(Label("単独で使用の場合 ：", increase), 0, 0, 1, 2);
-  inc->addWidget(c.cbIncrease, 1, 0, 1, 2);
-  inc->addWidget(Label("シャッフルで使用の場合 ：", increase), 2, 0, 1, 2);
-  inc->addWidget(c.clbIncrease, 3, 0, 1, 2);
+  inc->setVerticalSpacing(3);
+  inc->addWidget(Label("単独で使用の場合 ：", increase), 0, 0, 1, 4);
+  inc->addWidget(c.cbIncrease, 1, 0, 1, 4);
+  inc->addWidget(Label("シャッフルで使用の場合 ：", increase), 2, 0, 1, 4);
+  inc->addWidget(c.clbIncrease, 3, 0, 1, 4);
   inc->addWidget(Label("白フチ ：", increase), 4, 0);
-  inc->addWidget(c.cbIncFrame, 4, 1);
-  inc->addWidget(Label("写真の長辺 ：", increase), 5, 0);
-  auto* size = new QHBoxLayout;
-  size->addWidget(c.udPhotoLongSize);
-  size->addWidget(Label("px", increase));
-  size->addStretch();
-  inc->addLayout(size, 5, 1);
-  inc->addWidget(c.chkIncRotate, 6, 0, 1, 2);
+  inc->addWidget(c.cbIncFrame, 4, 1, 1, 3);
+  inc->addWidget(Label("長辺 ：", increase), 5, 0);
+  inc->addWidget(c.udPhotoLongSize, 5, 1);
+  inc->addWidget(Label("px", increase), 5, 2);
+  inc->addWidget(c.chkIncRotate, 5, 3, Qt::AlignRight);
+  inc->setRowStretch(6, 1);
 
   auto* timing = new QHBoxLayout;
   c.cbChangeTiming = Combo("cbChangeTiming", kTimingItems, tab);

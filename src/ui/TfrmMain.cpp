@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/StartUpClose.h"
 #include "platform/ProgramFolder.h"
@@ -96,6 +97,13 @@ TfrmMain::TfrmMain(QWidget* parent)
   statusBar()->setSizeGripEnabled(false);
   statusBar()->setToolTipDuration(5000);
   statusBar()->addWidget(statusPanel_, 1);
+  auto* statusMenu = new QMenu(this);
+  statusMenu->setObjectName(QStringLiteral("PopupStatus"));
+  pmnOpenExeDir_ = statusMenu->addAction(QStringLiteral("プログラムの場所を開く(&O)"));
+  pmnOpenExeDir_->setObjectName(QStringLiteral("pmnOpenExeDir"));
+  statusBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(statusBar(), &QWidget::customContextMenuRequested, this,
+          [this, statusMenu](const QPoint& at) { statusMenu->popup(statusBar()->mapToGlobal(at)); });
 
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
@@ -143,17 +151,20 @@ QWidget* TfrmMain::BuildPreview() {
   udPage->setObjectName(QStringLiteral("udPage"));
   udPage->setRange(1, 9999);
   udPage->setEnabled(false);
+  udPage->setFixedWidth(72);
   auto* jump = new QHBoxLayout;
-  jump->addWidget(chkPage);
+  jump->addSpacing(20);
   jump->addWidget(udPage);
+  jump->addStretch();
 
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 8, 0, 0);
   layout->addWidget(pnlDisplay_);
   layout->addLayout(counter);
+  layout->addWidget(chkPage);
   layout->addLayout(jump);
   layout->addStretch();
-  box->setFixedWidth(kPreviewWidth + 24);
+  box->setFixedWidth(kPreviewWidth + 8);
   return box;
 }
 
@@ -205,10 +216,12 @@ void TfrmMain::ConnectControls() {
   connect(menu_.mnOption, &QAction::triggered, this, &TfrmMain::ToggleDetailOptions);
   connect(menu_.mnExit, &QAction::triggered, this, &TfrmMain::close);
   connect(displayActions_->pmnExit, &QAction::triggered, this, &TfrmMain::close);
-  connect(menu_.OpenExePlace, &QAction::triggered, this, [this] {
+  auto openProgramFolder = [this] {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(WithoutTrailingSeparator(library_.ProgramFolder())));
-  });
+  };
+  connect(menu_.OpenExePlace, &QAction::triggered, this, openProgramFolder);
+  connect(pmnOpenExeDir_, &QAction::triggered, this, openProgramFolder);
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
 }
 
@@ -334,6 +347,18 @@ void TfrmMain::ToggleDetailOptions() {
   grpDetail_->setVisible(show);
   btnOption_->setText(show ? QStringLiteral("▲ 詳細オプション") : QStringLiteral("▼ 詳細オプション"));
   menu_.mnOption->setChecked(show);
+  if (show) KeepBottomOnScreen();
+}
+
+// The grown window keeps its bottom edge 20 pixels above the bottom of the
+// work area (the taskbar, when it sits at the bottom).
+void TfrmMain::KeepBottomOnScreen() {
+  layout()->activate();
+  QScreen* monitor = screen();
+  if (!monitor || !isVisible()) return;
+  const QRect work = monitor->availableGeometry();
+  const int overflow = frameGeometry().bottom() - (work.bottom() - 20);
+  if (overflow > 0) move(x(), std::max(work.top(), y() - overflow));
 }
 
 // ---- what the library shows ---------------------------------------------------

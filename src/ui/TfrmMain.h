@@ -76,6 +76,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void SyncOptionsFromControls();
   void ShowPreviewBackground();
   void RebuildRecentWorkMenu();
+  void KeepBottomOnScreen();
   // The start command of a later slideshow engine; autostart lands here.
   void StartOrPause();
 
@@ -96,6 +97,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;
+  QAction* pmnOpenExeDir_ = nullptr;
 
   bool ready_ = false;
   bool showingOptions_ = false;
