@@ -62,10 +62,14 @@ for t in "${targets[@]}"; do
   "$CXX" "${flags[@]}" "fuzz/fuzz_$t.cpp" "${sources[@]}" "${libs[@]}" -o "$out/fuzz_$t"
   corpus=$out/corpus/$t
   [ -d "$corpus" ] || seed "$t" "$corpus"
+  # Inputs that once failed stay in the corpus.
+  [ -d "fuzz/regressions/$t" ] && cp fuzz/regressions/"$t"/* "$corpus/"
   findings=$out/findings/$t
   mkdir -p "$findings"
   echo "== running fuzz_$t for ${seconds}s"
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
     "$out/fuzz_$t" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-    -max_len=262144 -print_final_stats=1 -artifact_prefix="$findings/" 2>&1 | tail -n 15
+    -max_len=262144 -print_final_stats=1 -artifact_prefix="$findings/" 2>&1 | tail -n 15 || true
+  # A finding stops that target's run; the others still run.
+  ls "$findings" | sed "s|^|finding: $findings/|"
 done

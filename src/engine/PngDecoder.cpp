@@ -51,6 +51,12 @@ struct PngJob {
 
 bool RunDecode(png_structp png, png_infop info, PngJob& job, const DecodeOptions& options) {
   if (setjmp(png_jmpbuf(png))) return false;
+  // Metadata chunks are skipped unread: a hostile length there would
+  // otherwise be allocated before the read fails. The limit guards the rest.
+  static const png_byte kSkipped[] = "tEXt\0zTXt\0iTXt\0iCCP\0eXIf\0sPLT\0tIME\0pCAL\0sCAL\0hIST\0";
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkipped, static_cast<int>(sizeof kSkipped / 5));
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+  png_set_chunk_malloc_max(png, 16u << 20);
   png_read_info(png, info);
   png_uint_32 width = 0, height = 0;
   int depth = 0, colorType = 0, interlace = 0;

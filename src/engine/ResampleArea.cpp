@@ -5,6 +5,7 @@
 
 #include "engine/ImageError.h"
 #include "engine/Resample.h"
+#include "engine/RoundToByte.h"
 
 namespace {
 
@@ -44,10 +45,6 @@ Spans MakeSpans(int sourceSize, int targetSize) {
     }
   }
   return s;
-}
-
-inline std::uint8_t RoundToByte(double v) {
-  return static_cast<std::uint8_t>(std::clamp(std::nearbyint(v), 0.0, 255.0));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "engine/ImageError.h"
 #include "engine/Resample.h"
+#include "engine/RoundToByte.h"
 
 namespace {
 
@@ -30,10 +31,6 @@ Taps MakeTaps(int sourceSize, int targetSize) {
     t.far[n] = std::clamp(static_cast<int>(i) + 1, 0, sourceSize - 1);
   }
   return t;
-}
-
-inline std::uint8_t RoundToByte(double v) {
-  return static_cast<std::uint8_t>(std::clamp(std::nearbyint(v), 0.0, 255.0));
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 #include <vector>
 
 struct ExifTag {
+  ExifTag(int tag, int type, std::vector<std::int64_t> ints = {}, std::string text = {},
+          std::optional<std::uint32_t> rawCount = {}, std::optional<std::uint32_t> rawOffset = {})
+      : tag(tag), type(type), ints(std::move(ints)), text(std::move(text)), rawCount(rawCount), rawOffset(rawOffset) {}
   int tag = 0;
   int type = 0;
   // SHORT, LONG, BYTE values; RATIONAL values as numerator, denominator pairs.

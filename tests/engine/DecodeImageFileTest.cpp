@@ -103,6 +103,12 @@ TEST_F(DecodeImageFileTest, PngColourTypes) {
   b = DecodeImageFile(Write("ga.png", MakePng(greyAlpha)));
   ExpectPixel(b, 0, 0, {224, 224, 224});
 
+  // Text chunks are skipped without harm.
+  PngFixture text = rgb;
+  text.withText = true;
+  b = DecodeImageFile(Write("text.png", MakePng(text)));
+  ExpectPixel(b, 1, 0, {6, 5, 4});
+
   // 16-bit samples are scaled to 8 bits (0xFFFF -> 255, 0x8080 -> 128, 0 -> 0).
   PngFixture rgb16{1, 1, PNG_COLOR_TYPE_RGB, 16, false, {0xFF, 0xFF, 0x80, 0x80, 0x00, 0x00}, {}, {}};
   b = DecodeImageFile(Write("rgb16.png", MakePng(rgb16)));

@@ -67,6 +67,16 @@ QByteArray MakePng(const PngFixture& f) {
   for (std::size_t i = 0; i + 2 < f.palette.size(); i += 3) palette.push_back({f.palette[i], f.palette[i + 1], f.palette[i + 2]});
   if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
   if (!f.trns.empty()) png_set_tRNS(png, info, f.trns.data(), static_cast<int>(f.trns.size()), nullptr);
+  if (f.withText) {
+    png_text text[2] = {};
+    text[0].compression = PNG_TEXT_COMPRESSION_NONE;
+    text[0].key = const_cast<char*>("Comment");
+    text[0].text = const_cast<char*>("a comment");
+    text[1].compression = PNG_TEXT_COMPRESSION_zTXt;
+    text[1].key = const_cast<char*>("Description");
+    text[1].text = const_cast<char*>("compressed text");
+    png_set_text(png, info, text, 2);
+  }
   png_write_info(png, info);
   const std::size_t rowBytes = f.samples.size() / static_cast<std::size_t>(f.height);
   std::vector<png_bytep> rows;

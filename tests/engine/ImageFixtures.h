@@ -22,6 +22,7 @@ struct PngFixture {
   std::vector<std::uint8_t> samples;
   std::vector<std::uint8_t> palette;
   std::vector<std::uint8_t> trns;
+  bool withText = false;  // adds tEXt and zTXt chunks before the image data
 };
 QByteArray MakePng(const PngFixture& fixture);
 
