@@ -1,0 +1,95 @@
+#pragma once
+// ImageShow: puts the image at CurrentImageIndex of the image play list on
+// the screen (ShowCurrentImage) and decodes the next one ahead. It owns the
+// working pictures of the display; the play position, the effects in force
+// and the monitor come from its owner, the slideshow engine.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "engine/FittedImage.h"
+#include "engine/FrameBitmap.h"
+#include "engine/PrefetchKey.h"
+
+class Clock;
+class DisplaySurface;
+class TExifInfo;
+class UserDialogs;
+
+// What ShowCurrentImage reads each time it runs.
+struct ImageShowSettings {
+  int MonitorWidth = 0;   // the monitor the main window is on
+  int MonitorHeight = 0;
+  ColorRef Background = 0;   // the display's background colour (BkColor)
+  int ActiveFilter = 0;      // the filter selector while playing
+  int ActiveTransition = 0;  // the transition selector while playing
+  int IncFrame = 1;          // the Increase frame option
+  bool SlideshowRunning = false;
+};
+
+// The play position ShowCurrentImage shows.
+struct ImageShowPosition {
+  const QStringList* ImagePlayList = nullptr;
+  int FolderPlayIndex = 0;
+  int CurrentImageIndex = 0;
+  bool FolderChangeInProgress = false;
+};
+
+class ImageShow {
+ public:
+  ImageShow(DisplaySurface& surface, UserDialogs& dialogs, Clock& clock, TExifInfo& exif);
+
+  ImageShowSettings Settings;
+  // Reads the play position (the engine's lists and flags).
+  std::function<ImageShowPosition()> Position;
+  // Lays out the labels with their new texts after every image.
+  std::function<void()> LayOutLabels;
+  // The Increase pile (transition 9); while unset, kind 9 shows without a transition.
+  std::function<void(ImageShow&)> ShowWithIncrease;
+
+  void ShowCurrentImage();
+
+  // At load and stop: nothing prefetched since.
+  void ResetPrefetch();
+  // At stop: frees the pixel memory of the working pictures.
+  void ReleaseScreens();
+
+  // The two show paths, also used by the Increase pile.
+  void ShowWithoutTransition();
+  void ShowWithTransition();
+
+  const QString& CurrentImageFile() const { return currentImageFile_; }
+  const FrameBitmap& CurrentPicture() const { return currentPicture_; }
+  const FrameBitmap& PrefetchPicture() const { return prefetchPicture_; }
+  const PrefetchKey& Prefetch() const { return prefetchKey_; }
+  int Orientation() const { return orientation_; }
+  int UprightWidth() const { return uprightWidth_; }
+  int UprightHeight() const { return uprightHeight_; }
+
+  FrameBitmap ScreenBitmap;
+  FrameBitmap PreviousScreen;
+  FrameBitmap NextScreen;
+  bool HasPreviousScreen = false;
+
+ private:
+  // Decodes path over the background; on failure shows the error and returns false.
+  bool Decode(const QString& path, FrameBitmap& into);
+  // The fitted, upright picture and its filter context; false after an error box.
+  bool PrepareFitted(FrameBitmap& fitted, FilterContext& context);
+  ScreenLayout Layout() const;
+  void Prefetch(const ImageShowPosition& position);
+
+  DisplaySurface& surface_;
+  UserDialogs& dialogs_;
+  Clock& clock_;
+  TExifInfo& exif_;
+
+  QString currentImageFile_;
+  FrameBitmap currentPicture_;
+  FrameBitmap prefetchPicture_;
+  PrefetchKey prefetchKey_;
+  bool prefetchFailed_ = false;  // the prefetched file failed and its error was shown
+  int orientation_ = 0;
+  int uprightWidth_ = 0;
+  int uprightHeight_ = 0;
+};

@@ -1,0 +1,9 @@
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+
+#include "platform/Paths.h"
+
+QString RunningProgramFolder() {
+  return WithTrailingSeparator(QCoreApplication::applicationDirPath());
+}

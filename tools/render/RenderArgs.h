@@ -1,0 +1,29 @@
+#pragma once
+// Small parsers shared by the render subcommands.
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// "1920x1080" -> width, height (both at least 1).
+inline bool ParseSize(const std::string& text, int& width, int& height) {
+  char tail = 0;
+  return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &tail) == 2 && width >= 1 && height >= 1 &&
+         width <= 65535 && height <= 65535;
+}
+
+// Decimal or 0x-prefixed hexadecimal.
+inline bool ParseNumber(const std::string& text, std::int64_t& value) {
+  try {
+    std::size_t used = 0;
+    value = std::stoll(text, &used, 0);
+    return used == text.size();
+  } catch (...) {
+    return false;
+  }
+}
+
+inline int Fail(const QString& reason) {
+  std::fprintf(stderr, "%s\n", reason.toUtf8().constData());
+  return 1;
+}
