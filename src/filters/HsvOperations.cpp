@@ -1,9 +1,12 @@
+#include "filters/FloatExactness.h"
+// (first: the lanes must round every float step as the pixel form does)
 #include "filters/HsvOperations.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "filters/ClampRound.h"
 #include "filters/HsvConversion.h"
@@ -37,8 +40,100 @@ void Posterize(FrameBitmap& bitmap, int levels) {
   }
 }
 
+// The 32-byte vectors below never cross a function boundary the caller sees.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace {
+
+typedef float Float8 __attribute__((vector_size(32)));
+typedef int Int8 __attribute__((vector_size(32)));
+typedef double Double4 __attribute__((vector_size(32)));
+
+inline Float8 Load8(const float* p) {
+  Float8 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+inline Float8 Select(Int8 mask, Float8 a, Float8 b) { return mask ? a : b; }
+
+// min(x * factor, cap) in double, back to float, lane by lane.
+inline Float8 ScaledCapped(Float8 x, double factor, double cap) {
+  float lanes[8];
+  std::memcpy(lanes, &x, sizeof x);
+  const Double4 lo = {lanes[0], lanes[1], lanes[2], lanes[3]};
+  const Double4 hi = {lanes[4], lanes[5], lanes[6], lanes[7]};
+  Double4 a = lo * factor, b = hi * factor;
+  a = a < cap ? a : cap;
+  b = b < cap ? b : cap;
+  return Float8{static_cast<float>(a[0]), static_cast<float>(a[1]), static_cast<float>(a[2]), static_cast<float>(a[3]),
+                static_cast<float>(b[0]), static_cast<float>(b[1]), static_cast<float>(b[2]), static_cast<float>(b[3])};
+}
+
+// ClampRound of float lanes: (x + 1.5 * 2^23) - 1.5 * 2^23 rounds to even.
+inline Int8 RoundToBytes(Float8 x) {
+  x = x > 0.0f ? x : 0.0f;
+  x = x < 255.0f ? x : 255.0f;
+  x = (x + 12582912.0f) - 12582912.0f;
+  return __builtin_convertvector(x, Int8);
+}
+
+}  // namespace
+
+__attribute__((target_clones("avx2", "default")))
+void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturationFactor) {
+  int i = 0;
+  float rs[8], gs[8], bs[8];
+  for (; i + 8 <= count; i += 8, p += 24) {
+    for (int k = 0; k < 8; ++k) {
+      bs[k] = p[3 * k];
+      gs[k] = p[3 * k + 1];
+      rs[k] = p[3 * k + 2];
+    }
+    const Float8 r = Load8(rs), g = Load8(gs), b = Load8(bs);
+    // RgbToHsv: red wins ties with green, blue must be strictly greatest.
+    const Int8 redMax = (r >= g) & (r >= b);
+    const Int8 greenMax = ~redMax & (g >= b);
+    const Float8 hi = Select(redMax, r, Select(greenMax, g, b));
+    const Float8 lo = Select(r < g, Select(r < b, r, b), Select(g < b, g, b));
+    const Float8 d = hi - lo;
+    const Float8 numerator = Select(redMax, g - b, Select(greenMax, b - r, r - g));
+    const Float8 offset = Select(redMax, Float8{} + 0.0f, Select(greenMax, Float8{} + 2.0f, Float8{} + 4.0f));
+    const Int8 grey = d == 0.0f;
+    const Float8 safeD = Select(grey, Float8{} + 1.0f, d);
+    const Float8 safeHi = Select(grey, Float8{} + 1.0f, hi);
+    Float8 h = numerator / safeD + offset;
+    h = h / 6.0f;
+    h = Select(h < 0.0f, h + 1.0f, h);
+    h = Select(grey, Float8{} - 1.0f, h);
+    Float8 s = Select(grey, Float8{}, d / safeHi);
+    Float8 v = Select(grey, r, hi);
+    s = ScaledCapped(s, saturationFactor, 1.0);
+    v = ScaledCapped(v, valueFactor, 255.0);
+    // HsvToRgb by sector i of h * 6.
+    const Float8 x = h * 6.0f;
+    const Int8 sector = __builtin_convertvector(Select(grey, Float8{}, x), Int8);
+    const Float8 f = x - __builtin_convertvector(sector, Float8);
+    const Float8 pv = v * (1.0f - s);
+    const Float8 qv = v * (1.0f - s * f);
+    const Float8 tv = v * (1.0f - s * (1.0f - f));
+    const Int8 s0 = sector == 0, s1 = sector == 1, s2 = sector == 2, s3 = sector == 3, s4 = sector == 4;
+    Float8 ro = Select(s1, qv, Select(s2 | s3, pv, Select(s4, tv, v)));
+    Float8 go = Select(s0, tv, Select(s1 | s2, v, Select(s3, qv, pv)));
+    Float8 bo = Select(s0 | s1, pv, Select(s2, tv, Select(s3 | s4, v, qv)));
+    ro = Select(grey, v, ro);
+    go = Select(grey, v, go);
+    bo = Select(grey, v, bo);
+    const Int8 rb = RoundToBytes(ro), gb = RoundToBytes(go), bb = RoundToBytes(bo);
+    for (int k = 0; k < 8; ++k) {
+      p[3 * k] = static_cast<std::uint8_t>(bb[k]);
+      p[3 * k + 1] = static_cast<std::uint8_t>(gb[k]);
+      p[3 * k + 2] = static_cast<std::uint8_t>(rb[k]);
+    }
+  }
+  for (; i < count; ++i, p += 3) AdjustHsvPixel(p, valueFactor, saturationFactor);
+}
+
 void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor) {
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) AdjustHsvPixel(p, valueFactor, saturationFactor);
+  for (int y = 0; y < bitmap.Height; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "filters/ClampRound.h"
@@ -19,7 +20,7 @@ struct Window {
 // window that fits, indexed by its upper-left corner.
 class WindowScores {
  public:
-  WindowScores(const FrameBitmap& source, int side) : side_(side) {
+  WindowScores(const FrameBitmap& source, int side) {
     columns_ = source.Width - side + 1;
     rows_ = source.Height - side + 1;
     if (columns_ <= 0 || rows_ <= 0) {
@@ -27,12 +28,14 @@ class WindowScores {
       return;
     }
     const std::size_t rowValues = static_cast<std::size_t>(columns_) * 3;
-    // Per row: max and min of each channel over side columns from each corner column.
-    std::vector<std::uint8_t> rowMax(rowValues * source.Height), rowMin(rowValues * source.Height);
-    for (int y = 0; y < source.Height; ++y) {
+    // Per source row: max and min of each channel over side columns from
+    // each corner column, kept for the side rows in reach (row y in slot y
+    // mod side).
+    std::vector<std::uint8_t> rowMax(rowValues * side), rowMin(rowValues * side);
+    auto spreadRow = [&](int y) {
       const std::uint8_t* in = source.Row(y);
-      std::uint8_t* hi = rowMax.data() + rowValues * y;
-      std::uint8_t* lo = rowMin.data() + rowValues * y;
+      std::uint8_t* hi = rowMax.data() + rowValues * (y % side);
+      std::uint8_t* lo = rowMin.data() + rowValues * (y % side);
       for (std::size_t e = 0; e < rowValues; ++e) {
         std::uint8_t mx = in[e], mn = in[e];
         for (int d = 1; d < side; ++d) {
@@ -43,21 +46,23 @@ class WindowScores {
         hi[e] = mx;
         lo[e] = mn;
       }
-    }
-    scores_.resize(static_cast<std::size_t>(columns_) * rows_);
+    };
+    scores_ = std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(columns_) * rows_);
     std::vector<std::uint8_t> mx(rowValues), mn(rowValues);
+    for (int y = 0; y < side - 1; ++y) spreadRow(y);
     for (int y0 = 0; y0 < rows_; ++y0) {
-      std::memcpy(mx.data(), rowMax.data() + rowValues * y0, rowValues);
-      std::memcpy(mn.data(), rowMin.data() + rowValues * y0, rowValues);
+      spreadRow(y0 + side - 1);
+      std::memcpy(mx.data(), rowMax.data() + rowValues * (y0 % side), rowValues);
+      std::memcpy(mn.data(), rowMin.data() + rowValues * (y0 % side), rowValues);
       for (int d = 1; d < side; ++d) {
-        const std::uint8_t* hi = rowMax.data() + rowValues * (y0 + d);
-        const std::uint8_t* lo = rowMin.data() + rowValues * (y0 + d);
+        const std::uint8_t* hi = rowMax.data() + rowValues * ((y0 + d) % side);
+        const std::uint8_t* lo = rowMin.data() + rowValues * ((y0 + d) % side);
         for (std::size_t e = 0; e < rowValues; ++e) {
           mx[e] = std::max(mx[e], hi[e]);
           mn[e] = std::min(mn[e], lo[e]);
         }
       }
-      std::uint16_t* out = scores_.data() + static_cast<std::size_t>(columns_) * y0;
+      std::uint16_t* out = scores_.get() + static_cast<std::size_t>(columns_) * y0;
       for (int x0 = 0; x0 < columns_; ++x0) {
         const std::size_t e = static_cast<std::size_t>(x0) * 3;
         out[x0] = static_cast<std::uint16_t>((mx[e] - mn[e]) + (mx[e + 1] - mn[e + 1]) + (mx[e + 2] - mn[e + 2]));
@@ -69,10 +74,9 @@ class WindowScores {
   int At(int x0, int y0) const { return scores_[static_cast<std::size_t>(columns_) * y0 + x0]; }
 
  private:
-  int side_;
   int columns_ = 0;
   int rows_ = 0;
-  std::vector<std::uint16_t> scores_;
+  std::unique_ptr<std::uint16_t[]> scores_;
 };
 
 int SpreadOf(const FrameBitmap& source, const Window& w) {
@@ -177,25 +181,108 @@ void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   }
 }
 
+inline void RemoveValue(ValueBins& bins, int v) {
+  const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
+  bins.keys -= hit & 16;
+  bins.sums -= hit & static_cast<std::uint16_t>(v);
+}
+
+// ValueBins as kept in memory: plain arrays, since heap blocks are not
+// aligned for 32-byte vectors.
+struct StoredBins {
+  std::uint16_t keys[16];
+  std::uint16_t sums[16];
+};
+
+inline ValueBins Load(const StoredBins& s) {
+  ValueBins b;
+  std::memcpy(&b.keys, s.keys, sizeof b.keys);
+  std::memcpy(&b.sums, s.sums, sizeof b.sums);
+  return b;
+}
+
+inline void Store(StoredBins& s, const ValueBins& b) {
+  std::memcpy(s.keys, &b.keys, sizeof b.keys);
+  std::memcpy(s.sums, &b.sums, sizeof b.sums);
+}
+
+// The oil colour of every full window, by its upper-left corner: the bins
+// of a window are the sum of its columns' bins, and both slide, so each
+// step adds and removes one value per column and one column per window.
+__attribute__((target_clones("avx2", "default")))
+void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& colours, int& columns) {
+  columns = source.Width - side + 1;
+  const int rows = source.Height - side + 1;
+  if (columns <= 0 || rows <= 0) {
+    columns = 0;
+    return;
+  }
+  const int w = source.Width;
+  colours = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(columns) * rows * 3);
+  std::vector<StoredBins> columnBins(static_cast<std::size_t>(w) * 3, StoredBins{});
+  for (int e = 0; e < 3 * w; ++e) {
+    ValueBins bins = Load(columnBins[e]);
+    for (int y = 0; y < side; ++y) AddValue(bins, source.Row(y)[e]);
+    Store(columnBins[e], bins);
+  }
+  for (int y0 = 0; y0 < rows; ++y0) {
+    if (y0 > 0) {
+      const std::uint8_t* leaving = source.Row(y0 - 1);
+      const std::uint8_t* entering = source.Row(y0 + side - 1);
+      for (int e = 0; e < 3 * w; ++e) {
+        ValueBins bins = Load(columnBins[e]);
+        RemoveValue(bins, leaving[e]);
+        AddValue(bins, entering[e]);
+        Store(columnBins[e], bins);
+      }
+    }
+    ValueBins window[3] = {EmptyBins(), EmptyBins(), EmptyBins()};
+    for (int x = 0; x < side; ++x)
+      for (int c = 0; c < 3; ++c) {
+        const ValueBins column = Load(columnBins[x * 3 + c]);
+        window[c].keys += column.keys;
+        window[c].sums += column.sums;
+      }
+    std::uint8_t* out = colours.get() + static_cast<std::size_t>(y0) * columns * 3;
+    for (int x0 = 0;; ++x0) {
+      for (int c = 0; c < 3; ++c) out[x0 * 3 + c] = static_cast<std::uint8_t>(ModalMean(window[c]));
+      if (x0 + 1 >= columns) break;
+      for (int c = 0; c < 3; ++c) {
+        const ValueBins leaving = Load(columnBins[x0 * 3 + c]);
+        const ValueBins entering = Load(columnBins[(x0 + side) * 3 + c]);
+        window[c].keys += entering.keys - leaving.keys;
+        window[c].sums += entering.sums - leaving.sums;
+      }
+    }
+  }
+}
+
+// The oil colour of an arbitrary (clipped) window, counted directly.
+void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) {
+  ValueBins bins[3] = {EmptyBins(), EmptyBins(), EmptyBins()};
+  for (int yy = w.y0; yy <= w.y1; ++yy) {
+    const std::uint8_t* p = source.At(w.x0, yy);
+    for (int xx = w.x0; xx <= w.x1; ++xx, p += 3)
+      for (int c = 0; c < 3; ++c) AddValue(bins[c], p[c]);
+  }
+  for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(bins[c]));
+}
+
 __attribute__((target_clones("avx2", "default")))
 void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   const WindowScores scores(source, r + 1);
+  std::unique_ptr<std::uint8_t[]> colours;
+  int columns = 0;
+  OilColoursOfWindows(source, r + 1, colours, columns);
   for (int y = 0; y < source.Height; ++y) {
     for (int x = 0; x < source.Width; ++x) {
       const Window w = ChooseWindow(scores, source, x, y, r);
-      ValueBins blue = EmptyBins(), green = EmptyBins(), red = EmptyBins();
-      for (int yy = w.y0; yy <= w.y1; ++yy) {
-        const std::uint8_t* p = source.At(w.x0, yy);
-        for (int xx = w.x0; xx <= w.x1; ++xx, p += 3) {
-          AddValue(blue, p[0]);
-          AddValue(green, p[1]);
-          AddValue(red, p[2]);
-        }
-      }
       std::uint8_t* o = out.At(x, y);
-      o[0] = static_cast<std::uint8_t>(ModalMean(blue));
-      o[1] = static_cast<std::uint8_t>(ModalMean(green));
-      o[2] = static_cast<std::uint8_t>(ModalMean(red));
+      if (w.x1 - w.x0 == r && w.y1 - w.y0 == r) {
+        std::memcpy(o, colours.get() + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
+      } else {
+        OilColourOf(source, w, o);
+      }
     }
   }
 }
