@@ -20,7 +20,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   # tests, benchmarks, fuzzing, looking at the windows
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth x11-utils imagemagick dbus-x11
+  xvfb xauth x11-utils imagemagick dbus-x11 xdotool
 )
 
 missing=()

@@ -72,6 +72,8 @@ class SlideControl {
   void OnMainWindowClick();
   // The interval or its unit changed in the options panel.
   void OnIntervalChanged();
+  // A volume command runs: slide timer ticks wait meanwhile.
+  void SetTimerReady(bool ready) { timerReady_ = ready; }
 
   PlayState State() const { return state_; }
   int ActiveFilter() const { return activeFilter_; }

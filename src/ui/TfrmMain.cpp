@@ -27,6 +27,7 @@
 #include "platform/ProgramFolder.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
+#include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
 
 namespace {
@@ -331,11 +332,14 @@ void TfrmMain::ApplyCatalog(const CatalogFill& catalog) {
 void TfrmMain::DisplayWindowCreated(TfrmDisplay* display) {
   display_ = display;
   library_.DisplayWindowCreated(context_.Settings.Ver);
+  session_ = std::make_unique<SlideshowSession>(*this, *display);
+  btnSlide_->setEnabled(true);
+  connect(btnSlide_, &QPushButton::clicked, this, &TfrmMain::StartOrPause);
   if (ShouldAutoStart(context_.Settings, context_.Arguments, context_.RunMode.Mode)) StartOrPause();
 }
 
 void TfrmMain::StartOrPause() {
-  // The slideshow engine connects its start command here.
+  if (session_) session_->StartOrPause();
 }
 
 // ---- fold-out -----------------------------------------------------------------
@@ -429,7 +433,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   SyncOptionsFromControls();
   CollectAppOptions(options_, context_.Settings);
   CloseHooks hooks;
-  hooks.StopSlideshowIfRunning = [] {};
+  hooks.StopSlideshowIfRunning = [this] {
+    if (session_) session_->StopIfRunning();
+  };
   const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
   closing_ = false;
   if (!mayClose) {

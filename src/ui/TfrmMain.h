@@ -5,6 +5,7 @@
 // start-up steps that concern the window and asks core for every decision.
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 #include "engine/StartUp.h"
 #include "library/SlideshowLibrary.h"
@@ -19,6 +20,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class SlideshowSession;
 class TfrmDisplay;
 
 class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibraryView {
@@ -40,6 +42,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   OptionControls& Controls() { return options_; }
   const DetailTabs& Tabs() const { return tabs_; }
   const MainMenuActions& Menu() const { return menu_; }
+  MainMenuActions& Menu() { return menu_; }
   DisplayMenuActions* DisplayActions() const { return displayActions_; }
   SlideshowLibrary& Library() { return library_; }
   const StartUpContext& Context() const { return context_; }
@@ -105,4 +108,6 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   bool closing_ = false;
   bool closed_ = false;
   TfrmDisplay* display_ = nullptr;
+  // The slideshow engine and its wiring, from the display window's creation on.
+  std::unique_ptr<SlideshowSession> session_;
 };

@@ -1,0 +1,146 @@
+// The real display window and the real engine on a temporary slideshow of
+// three generated pictures: start, a tick, pause, a step, stop.
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "engine/SlideshowEngine.h"
+#include "library/SlideshowLibrary.h"
+#include "music/FakeMusicPlayer.h"
+#include "support/ManualTimer.h"
+#include "ui/TfrmDisplay.h"
+
+namespace {
+
+class QuietDialogs final : public UserDialogs {
+ public:
+  void ShowInformation(const QString& t) override { messages << t; }
+  void ShowError(const QString& t) override { messages << t; }
+  bool AskYesNo(const QString&) override { return true; }
+  void ProcessPendingMessages() override { QApplication::processEvents(); }
+  QStringList messages;
+};
+
+class NoShell final : public SlideShell {
+ public:
+  void GiveArrowKeysToVolume(bool v) override { arrowsToVolume = v; }
+  void SetPointerHidden(bool h) override { pointerHidden = h; }
+  void TogglePointer() override { pointerHidden = !pointerHidden; }
+  bool NoSaver() const override { return false; }
+  bool arrowsToVolume = false, pointerHidden = false;
+};
+
+class NoLoading final : public LoadingLabel {
+ public:
+  QString Text() const override { return text; }
+  void SetText(const QString& t) override { text = t; }
+  void Enlarge(int, int) override {}
+  void CentreOnMonitor() override {}
+  void Show() override {}
+  void Hide() override {}
+  QString text;
+};
+
+void EnsureApplication() {
+  if (QApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "test_ui";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+QRgb CentrePixel(const QImage& image) { return image.pixel(image.width() / 2, image.height() / 2); }
+
+TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
+  EnsureApplication();
+  QTemporaryDir program;
+  ASSERT_TRUE(program.isValid());
+  const QString pictures = program.filePath("pics");
+  QDir().mkpath(pictures);
+  // Wide pictures: fitted to the monitor width, with background above and below.
+  const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+  const char* files[] = {"a.png", "b.jpg", "c.png"};
+  for (int i = 0; i < 3; ++i) {
+    QImage img(300, 100, QImage::Format_RGB32);
+    img.fill(colours[i]);
+    ASSERT_TRUE(img.save(pictures + "/" + files[i], nullptr, 100));
+  }
+
+  QuietDialogs dialogs;
+  SlideshowLibrary library(program.path() + "/", dialogs);
+  library.LoadSlideshow(QString());
+  library.Folders() = {ListEntry{true, "pics", program.path()}};
+  SlideshowOptions& o = library.Options();
+  o.ImgEffect = 0;
+  o.SlideEffect = 0;
+  o.UseBGM = false;
+  o.Date = false;
+  o.BkColor = MakeColorRef(0, 0, 64);
+
+  TfrmDisplay display;
+  FakeMusicPlayer player;
+  NoShell shell;
+  NoLoading loading;
+  ManualTimerFactory timers;
+  StillClock clock;
+  SlideshowWindows w;
+  w.Surface = &display;
+  w.Display = &display;
+  w.Boxes = &display;
+  w.Measure = &display;
+  w.Loading = &loading;
+  w.Shell = &shell;
+  w.Dialogs = &dialogs;
+  w.Timers = &timers;
+  w.Pacing = &clock;
+  w.MonitorSize = [&] { return display.MonitorSize(); };
+  SlideshowEngine engine(library, player, w);
+  SlideControl& control = engine.Control();
+  ManualTimer& slideTimer = *timers.timers.back();
+
+  control.StartSlideshow();
+  ASSERT_EQ(control.State(), PlayState::Playing) << dialogs.messages.join("\n").toStdString();
+  EXPECT_TRUE(display.IsShowing());
+  EXPECT_TRUE(display.IsTopmost());
+  EXPECT_TRUE(slideTimer.IsActive());
+  EXPECT_TRUE(shell.pointerHidden);
+  const QSize m = display.MonitorSize();
+  const QImage* shown = &display.PresentedFrame();
+  ASSERT_EQ(shown->size(), m);
+  EXPECT_EQ(CentrePixel(*shown), qRgb(255, 0, 0));
+  EXPECT_EQ(shown->pixel(m.width() / 2, 0), qRgb(0, 0, 64));  // background above it
+  EXPECT_EQ(engine.Show().ScreenBitmap.Width, m.width());
+  EXPECT_EQ(display.TextBox(LabelBox::GName)->Text(), "★01/01. pics");
+  EXPECT_EQ(display.TextBox(LabelBox::Num)->Text(), "01/03");
+  EXPECT_TRUE(display.TextBox(LabelBox::Num)->isVisible());
+  EXPECT_EQ(display.TextBox(LabelBox::Clock)->Text(), "07:08:09");
+  EXPECT_EQ(display.TextBox(LabelBox::Guide)->Text(), "右クリックでメニュー表示");
+
+  slideTimer.Fire();
+  const QRgb second = CentrePixel(display.PresentedFrame());
+  EXPECT_LT(qRed(second), 8);  // a JPEG: close to pure green
+  EXPECT_GT(qGreen(second), 240);
+  EXPECT_EQ(display.TextBox(LabelBox::Num)->Text(), "02/03");
+
+  control.PauseSlideshow();
+  EXPECT_EQ(control.State(), PlayState::Paused);
+  EXPECT_FALSE(slideTimer.IsActive());
+  EXPECT_FALSE(shell.pointerHidden);
+  control.NextImage();
+  EXPECT_EQ(CentrePixel(display.PresentedFrame()), qRgb(0, 0, 255));
+  EXPECT_EQ(display.TextBox(LabelBox::Num)->Text(), "03/03");
+
+  control.StopSlideshow();
+  EXPECT_EQ(control.State(), PlayState::Idle);
+  EXPECT_FALSE(display.IsShowing());
+  for (int i = 0; i < kLabelBoxCount; ++i) EXPECT_FALSE(display.Box(static_cast<LabelBox>(i))->isVisible());
+  EXPECT_EQ(CentrePixel(display.PresentedFrame()), qRgb(0, 0, 64));  // the plain background
+  EXPECT_TRUE(engine.Show().ScreenBitmap.Empty());  // its memory released
+  EXPECT_EQ(o.LastPlayName, pictures + "/c.png");
+  EXPECT_EQ(o.LastPlayDir, pictures);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
+}  // namespace
