@@ -186,12 +186,14 @@ TEST_F(ImageShowTest, TransitionPathsKeepThePreviousScreen) {
   EXPECT_NEAR(RedAtCentre(), 100, 3);
 
   // Increase without its pile yet shows at once; with one it is handed over.
+  // The fade above presents its frames; from here on only whole frames count.
   int handedOver = 0;
   show.Settings.ActiveTransition = 9;
+  const std::size_t before = surface.frames.size();
   show.ShowCurrentImage();
-  EXPECT_EQ(surface.frames.size(), 3u);
+  EXPECT_EQ(surface.frames.size(), before + 1);
   show.ShowWithIncrease = [&](ImageShow&) { ++handedOver; };
   show.ShowCurrentImage();
   EXPECT_EQ(handedOver, 1);
-  EXPECT_EQ(surface.frames.size(), 3u);
+  EXPECT_EQ(surface.frames.size(), before + 1);
 }
