@@ -1,6 +1,7 @@
 #include "music/BgmController.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "display/MusicLabel.h"
 #include "music/BgmOrder.h"
@@ -10,8 +11,8 @@ namespace {
 constexpr int kWatchIntervalMs = 100;
 }  // namespace
 
-BgmController::BgmController(MusicPlayer& player, TimerFactory& timers, BgmControllerHooks hooks)
-    : player_(player), hooks_(std::move(hooks)), endWatch_(timers.CreateTimer()), playTime_(timers.CreateTimer()) {
+BgmController::BgmController(MusicPlayer& player, PlayLists& lists, TimerFactory& timers, BgmControllerHooks hooks)
+    : player_(player), lists_(lists), hooks_(std::move(hooks)), endWatch_(timers.CreateTimer()), playTime_(timers.CreateTimer()) {
   endWatch_->SetInterval(kWatchIntervalMs);
   endWatch_->SetHandler([this] { OnBgmTimer(); });
   playTime_->SetInterval(kWatchIntervalMs);
@@ -28,21 +29,9 @@ void BgmController::RefreshLabels() {
   if (hooks_.refreshLabels) hooks_.refreshLabels();
 }
 
-void BgmController::SetPlayList(QStringList paths, int startIndex) {
-  playList_ = std::move(paths);
-  playIndex_ = playList_.isEmpty() ? 0 : std::clamp(startIndex, 0, static_cast<int>(playList_.size()) - 1);
-  currentMissing_ = false;
-}
-
-void BgmController::ClearPlayList() {
-  playList_.clear();
-  playIndex_ = 0;
-  currentMissing_ = false;
-}
-
 void BgmController::ResetPlayState() {
-  ClearPlayList();
   currentBgmFile_.clear();
+  currentMissing_ = false;
 }
 
 void BgmController::HandOverLastPlayedBgm(const QString& lastPlayBgm) {
@@ -56,8 +45,9 @@ void BgmController::ApplyStoredVolume(int wmpVol) {
 }
 
 void BgmController::PlayCurrentBgm() {
-  if (playList_.isEmpty()) return;
-  currentBgmFile_ = playList_.at(playIndex_);
+  if (lists_.BgmPlayList.isEmpty()) return;
+  if (lists_.BgmPlayIndex < 0 || lists_.BgmPlayIndex >= lists_.BgmPlayList.size()) lists_.BgmPlayIndex = 0;
+  currentBgmFile_ = lists_.BgmPlayList.at(lists_.BgmPlayIndex);
   if (Exists(currentBgmFile_)) {
     currentMissing_ = false;
     player_.Load(currentBgmFile_);
@@ -113,19 +103,20 @@ void BgmController::OnBgmTimer() {
   if (inEndWatch_ || !useBgm_) return;
   inEndWatch_ = true;
   if (player_.State() == PlayerState::Stopped || currentMissing_) {
-    if (order_ != kBgmOrderLoop && !playList_.isEmpty()) playIndex_ = (playIndex_ + 1) % playList_.size();
+    const int count = static_cast<int>(lists_.BgmPlayList.size());
+    if (order_ != kBgmOrderLoop && count > 0) lists_.BgmPlayIndex = (lists_.BgmPlayIndex + 1) % count;
     PlayCurrentBgm();
   }
   inEndWatch_ = false;
 }
 
 bool BgmController::StepToExistingFile(int step) {
-  const int count = static_cast<int>(playList_.size());
-  int index = playIndex_;
+  const int count = static_cast<int>(lists_.BgmPlayList.size());
+  int index = std::clamp(lists_.BgmPlayIndex, 0, count - 1);
   for (int tried = 0; tried < count; ++tried) {
     index = (index + step + count) % count;
-    if (Exists(playList_.at(index))) {
-      playIndex_ = index;
+    if (Exists(lists_.BgmPlayList.at(index))) {
+      lists_.BgmPlayIndex = index;
       return true;
     }
   }
@@ -133,7 +124,7 @@ bool BgmController::StepToExistingFile(int step) {
 }
 
 void BgmController::LoadChosenWhilePaused(bool thenPause) {
-  currentBgmFile_ = playList_.at(playIndex_);
+  currentBgmFile_ = lists_.BgmPlayList.at(lists_.BgmPlayIndex);
   currentMissing_ = false;
   player_.Load(currentBgmFile_);
   if (thenPause) player_.Pause();
@@ -146,7 +137,7 @@ void BgmController::LoadChosenWhilePaused(bool thenPause) {
 // chosen track plays, whatever the player was doing: with auto-start off a
 // bare load would leave the music silent for the rest of the slideshow.
 void BgmController::NextBgm() {
-  if (!useBgm_ || playList_.size() <= 1) return;
+  if (!useBgm_ || lists_.BgmPlayList.size() <= 1) return;
   if (!StepToExistingFile(+1)) return;
   if (hooks_.slideshowPaused && hooks_.slideshowPaused()) {
     LoadChosenWhilePaused(false);
@@ -156,7 +147,7 @@ void BgmController::NextBgm() {
 }
 
 void BgmController::PrevBgm() {
-  if (!useBgm_ || playList_.size() <= 1) return;
+  if (!useBgm_ || lists_.BgmPlayList.size() <= 1) return;
   if (!StepToExistingFile(-1)) return;
   if (hooks_.slideshowPaused && hooks_.slideshowPaused()) {
     LoadChosenWhilePaused(true);

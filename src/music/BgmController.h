@@ -1,15 +1,15 @@
 #pragma once
 // The background-music rules of a running slideshow: which track plays, what
 // follows at the end of a track in each music order, previous and next,
-// pause, resume and stop with the slideshow, and the volume. The play list
-// itself is built by the engine and handed in; the player is polled by the
-// end-of-track watch (TimerBGM) and the play-time label timer
-// (TimerBGMPlayTime), both 100 ms.
+// pause, resume and stop with the slideshow, and the volume. It works on the
+// engine's BgmPlayList and BgmPlayIndex, which the engine builds at start;
+// the player is polled by the end-of-track watch (TimerBGM) and the
+// play-time label timer (TimerBGMPlayTime), both 100 ms.
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 
+#include "engine/PlayLists.h"
 #include "music/MusicPlayer.h"
 #include "platform/Timer.h"
 
@@ -36,18 +36,13 @@ struct BgmMenuState {
 
 class BgmController {
  public:
-  BgmController(MusicPlayer& player, TimerFactory& timers, BgmControllerHooks hooks);
+  BgmController(MusicPlayer& player, PlayLists& lists, TimerFactory& timers, BgmControllerHooks hooks);
 
   // Options and list of the current slideshow.
   void SetUseBgm(bool on) { useBgm_ = on; }
   void SetOrder(int cbBGM) { order_ = cbBGM; }
   void SetBgmListHasRows(bool hasRows) { bgmListHasRows_ = hasRows; }
 
-  // The play list the engine built at slideshow start and its start index.
-  void SetPlayList(QStringList paths, int startIndex);
-  void ClearPlayList();
-  const QStringList& BgmPlayList() const { return playList_; }
-  int BgmPlayIndex() const { return playIndex_; }
   // The file last taken from the play list; empty before the first track.
   const QString& CurrentBgmFile() const { return currentBgmFile_; }
 
@@ -96,14 +91,13 @@ class BgmController {
   void RefreshLabels();
 
   MusicPlayer& player_;
+  PlayLists& lists_;
   BgmControllerHooks hooks_;
   std::unique_ptr<Timer> endWatch_;
   std::unique_ptr<Timer> playTime_;
   bool useBgm_ = true;
   int order_ = 0;
   bool bgmListHasRows_ = false;
-  QStringList playList_;
-  int playIndex_ = 0;
   QString currentBgmFile_;
   // The current entry was missing when it was to be played: the end watch
   // moves on from it even though the player has not stopped.

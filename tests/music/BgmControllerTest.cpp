@@ -14,7 +14,7 @@ using Calls = std::vector<std::string>;
 class BgmControllerTest : public ::testing::Test {
  protected:
   BgmControllerTest()
-      : controller_(player_, timers_,
+      : controller_(player_, lists_, timers_,
                     BgmControllerHooks{
                         [this] { ++labelRefreshes_; },
                         [this](const QString& text) { stateTexts_.push_back(text); },
@@ -29,7 +29,8 @@ class BgmControllerTest : public ::testing::Test {
   void Start(int order, const QStringList& list, int index = 0) {
     for (const QString& p : list) existing_.insert(p);
     controller_.SetOrder(order);
-    controller_.SetPlayList(list, index);
+    lists_.BgmPlayList = list;
+    lists_.BgmPlayIndex = index;
     controller_.StartBgm();
   }
   FakeTimer& EndWatch() { return *timers_.created.at(0); }
@@ -42,6 +43,7 @@ class BgmControllerTest : public ::testing::Test {
   }
 
   FakeMusicPlayer player_;
+  PlayLists lists_;
   FakeTimerFactory timers_;
   std::set<QString> existing_;
   bool slideshowPaused_ = false;
@@ -68,13 +70,15 @@ TEST_F(BgmControllerTest, EachOrderAtTheEndOfATrack) {
   };
   for (const Case& c : cases) {
     FakeMusicPlayer player;
+    PlayLists lists;
+    lists.BgmPlayList = c.list;
+    lists.BgmPlayIndex = c.startIndex;
     FakeTimerFactory timers;
     BgmControllerHooks hooks;
     hooks.fileExists = [](const QString&) { return true; };
-    BgmController controller(player, timers, hooks);
+    BgmController controller(player, lists, timers, hooks);
     controller.SetBgmListHasRows(true);
     controller.SetOrder(c.order);
-    controller.SetPlayList(c.list, c.startIndex);
     controller.StartBgm();
     std::vector<std::string> played = {player.LastLoaded()};
     while (played.size() < c.played.size()) {
@@ -157,7 +161,7 @@ TEST_F(BgmControllerTest, NextAndPreviousWhilePlaying) {
   controller_.PrevBgm();
   controller_.PrevBgm();
   EXPECT_EQ(player_.LastLoaded(), "c");  // wraps to the last
-  EXPECT_EQ(controller_.BgmPlayIndex(), 2);
+  EXPECT_EQ(lists_.BgmPlayIndex, 2);
   EXPECT_EQ(EndAndTick(), "c");          // loop order: the same again
 }
 
@@ -195,7 +199,7 @@ TEST_F(BgmControllerTest, AfterTheHandOverNextWhilePausedStaysSilentUntilResume)
   EXPECT_EQ(player_.State(), PlayerState::Ready);
 
   // A ready file is not resumed: the play list's track is started.
-  controller_.SetPlayList({"a", "b"}, 0);
+  lists_.BgmPlayList = {"a", "b"};
   controller_.StartBgm();
   EXPECT_EQ(player_.LastLoaded(), "a");
   EXPECT_EQ(player_.State(), PlayerState::Playing);
@@ -234,11 +238,11 @@ TEST_F(BgmControllerTest, MissingFilesAreSkipped) {
   // The watch moves one entry per tick until a file exists.
   player_.EndTrack();
   EndWatch().Tick();
-  EXPECT_EQ(controller_.BgmPlayIndex(), 1);
+  EXPECT_EQ(lists_.BgmPlayIndex, 1);
   EXPECT_EQ(player_.LastLoaded(), "a");  // the player is left as it is
   EXPECT_EQ(controller_.CurrentBgmFile(), "b");
   EndWatch().Tick();
-  EXPECT_EQ(controller_.BgmPlayIndex(), 2);
+  EXPECT_EQ(lists_.BgmPlayIndex, 2);
   EndWatch().Tick();
   EXPECT_EQ(player_.LastLoaded(), "d");
 
@@ -253,7 +257,7 @@ TEST_F(BgmControllerTest, MissingFilesAreSkipped) {
 
 TEST_F(BgmControllerTest, AMissingFirstTrackDoesNotKeepTheMusicSilent) {
   existing_ = {"b"};
-  controller_.SetPlayList({"a", "b"}, 0);
+  lists_.BgmPlayList = {"a", "b"};
   controller_.StartBgm();
   EXPECT_TRUE(player_.calls.empty());
   EndWatch().Tick();
@@ -268,12 +272,12 @@ TEST_F(BgmControllerTest, WhenNoFileExistsNextAndPreviousLeaveEverythingAsItIs) 
   controller_.NextBgm();
   controller_.PrevBgm();
   EXPECT_TRUE(player_.calls.empty());
-  EXPECT_EQ(controller_.BgmPlayIndex(), 1);
+  EXPECT_EQ(lists_.BgmPlayIndex, 1);
 
   // The watch keeps trying, one entry per tick, quietly.
   player_.EndTrack();
   for (int tick = 0; tick < 7; ++tick) EndWatch().Tick();
-  EXPECT_EQ(controller_.BgmPlayIndex(), (1 + 7) % 3);
+  EXPECT_EQ(lists_.BgmPlayIndex, (1 + 7) % 3);
   EXPECT_TRUE(player_.calls.empty());
   existing_.insert("a");
   EndWatch().Tick();

@@ -103,7 +103,8 @@ TEST_F(GstMusicPlayerTest, PauseKeepsThePositionAndPlayResumes) {
   const std::string path = PathOf("long.wav");
   WriteWavTone(path, 4);
   player_.Load(QString::fromStdString(path));
-  std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+  for (int i = 0; i < 250 && player_.PositionText() != "00:01"; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   player_.Pause();
   EXPECT_EQ(player_.State(), PlayerState::Paused);
   const QString paused = player_.PositionText();
