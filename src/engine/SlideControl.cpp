@@ -93,6 +93,8 @@ void SlideControl::StartSlideshow() {
     configuredTransition_ = ports_.Effects->TransitionSelectorPosition();
     int filter = configuredFilter_ < 0 ? 0 : configuredFilter_;
     int transition = configuredTransition_ < 0 ? 0 : configuredTransition_;
+    // Until the first draw the filter in force is the selector's position.
+    activeFilter_ = filter;
     if (configuredFilter_ == kShuffleFilter) filter = ports_.Effects->DrawShuffleFilter();
     if (configuredTransition_ == kShuffleTransition) {
       transition = ports_.Effects->DrawShuffleTransition();

@@ -5,6 +5,7 @@
 #include "display/DisplaySurface.h"
 #include "display/ExifLines.h"
 #include "display/MusicLabel.h"
+#include "filters/DrawShuffleFilter.h"
 #include "library/OptionItems.h"
 #include "library/SlideshowLibrary.h"
 
@@ -37,7 +38,7 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
   hooks.stopArtworkTimer = [] {};
   hooks.setTimerReady = [this](bool ready) { control_->SetTimerReady(ready); };
   hooks.slideshowPaused = [this] { return control_->State() == PlayState::Paused; };
-  bgm_ = std::make_unique<BgmController>(player_, *windows_.Timers, std::move(hooks));
+  bgm_ = std::make_unique<BgmController>(player_, lists_, *windows_.Timers, std::move(hooks));
 
   labels_ = std::make_unique<LabelController>(
       [this]() -> SlideshowOptions& { return library_.Options(); }, [this] { return CurrentLabelFacts(); },
@@ -98,7 +99,6 @@ bool SlideshowEngine::StartPlayLists() {
   bgm_->SetUseBgm(o.UseBGM);
   bgm_->SetOrder(o.cbBGM);
   bgm_->SetBgmListHasRows(!library_.Bgms().isEmpty());
-  bgm_->SetPlayList(lists_.BgmPlayList, lists_.BgmPlayIndex);
   return true;
 }
 
@@ -157,9 +157,11 @@ void SlideshowEngine::ShowEffects(int filter, int transition) {
 }
 
 int SlideshowEngine::DrawShuffleFilter() {
-  // The filter catalogue comes with the image filters; until then the
-  // shuffle shows pictures as they are.
-  return static_cast<int>(FilterKind::None);
+  FilterChecks checks{};
+  const auto& imgCheck = Options().ImgCheck;
+  for (std::size_t i = 0; i < checks.size() && i < imgCheck.size(); ++i) checks[i] = imgCheck[i];
+  int drawn = control_->ActiveFilter();  // the alternation with "なし" looks at it
+  return ::DrawShuffleFilter(filterBag_, checks, drawn, [this] { windows_.Dialogs->ProcessPendingMessages(); });
 }
 
 int SlideshowEngine::DrawShuffleTransition() {
@@ -167,6 +169,11 @@ int SlideshowEngine::DrawShuffleTransition() {
   const auto& slideCheck = Options().SlideCheck;
   for (std::size_t i = 0; i < checks.size() && i < slideCheck.size(); ++i) checks[i] = slideCheck[i];
   return ::DrawShuffleTransition(transitions_, checks, show_.HasPreviousScreen, windows_.Dialogs);
+}
+
+void SlideshowEngine::EmptyEffectBags() {
+  filterBag_.clear();
+  transitions_.TransitionBag.clear();
 }
 
 void SlideshowEngine::SetIncreaseFilterFromOptions() { increaseFilter_ = Options().IncreaseIdx; }
@@ -185,13 +192,14 @@ void SlideshowEngine::StopMusicTimers() {
 void SlideshowEngine::ReturnBgmListAfterStop() {
   const int order = Options().cbBGM;
   if (order == kOrderFromSelected || order == kOrderLoopOrAll) {
-    const int row = RowOfMarked(library_.Bgms(), bgm_->BgmPlayIndex());
+    const int row = RowOfMarked(library_.Bgms(), lists_.BgmPlayIndex);
     if (row >= 0) {
       library_.SetCurrentBgmIndex(row);
       if (windows_.SelectBgmRow) windows_.SelectBgmRow(row);
     }
   }
-  bgm_->ClearPlayList();
+  lists_.BgmPlayList.clear();
+  lists_.BgmPlayIndex = 0;
 }
 
 // ---- preview ----------------------------------------------------------------
@@ -251,16 +259,16 @@ LabelFacts SlideshowEngine::CurrentLabelFacts() {
   f.FolderPlayIndex = lists_.FolderPlayIndex;
   f.FolderCount = static_cast<int>(lists_.FolderPlayList.size());
   f.UseBgm = o.UseBGM;
-  f.BgmPlayListEmpty = bgm_->BgmPlayList().isEmpty();
+  f.BgmPlayListEmpty = lists_.BgmPlayList.isEmpty();
   f.PlayerHoldsFile = !player_.Url().isEmpty();
   if (o.UseBGM && !f.BgmPlayListEmpty) {
     const QString& file = bgm_->CurrentBgmFile();
-    if (file != bgmTitleFile_ || bgm_->BgmPlayIndex() != bgmTitleIndex_) {
+    if (file != bgmTitleFile_ || lists_.BgmPlayIndex != bgmTitleIndex_) {
       bgmTitleFile_ = file;
-      bgmTitleIndex_ = bgm_->BgmPlayIndex();
+      bgmTitleIndex_ = lists_.BgmPlayIndex;
       bgmTitle_ = file.isEmpty() ? QString()
                                  : BgmTitleText(file, bgmTitleIndex_,
-                                                static_cast<int>(bgm_->BgmPlayList().size()), o.TitleTag);
+                                                static_cast<int>(lists_.BgmPlayList.size()), o.TitleTag);
     }
     f.BgmTitle = bgmTitle_;
     f.StateLayoutText = BgmStateLayoutText(player_.State(), o.cbBGM);

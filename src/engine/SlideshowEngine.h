@@ -7,6 +7,7 @@
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "display/ExifInfo.h"
 #include "display/LabelController.h"
@@ -98,7 +99,7 @@ class SlideshowEngine final : private SlidePlayLists,
   int DrawShuffleTransition() override;
   void SetIncreaseFilterFromOptions() override;
   void ClearIncreaseFilter() override { increaseFilter_ = -1; }
-  void EmptyEffectBags() override { transitions_.TransitionBag.clear(); }
+  void EmptyEffectBags() override;
   // SlideMusic
   bool MusicActive() const override;
   void StartBgm() override;
@@ -127,6 +128,7 @@ class SlideshowEngine final : private SlidePlayLists,
   TExifInfo exif_;
   ImageShow show_;
   TransitionState transitions_;
+  std::vector<int> filterBag_;  // the shuffle filters not drawn yet this round
   int increaseFilter_ = -1;
   int savedPreviewPosition_ = 0;
   std::unique_ptr<BgmController> bgm_;
