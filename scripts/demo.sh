@@ -2,7 +2,8 @@
 # Installs what is missing, builds Brinmora and starts it on a demo slideshow.
 # The demo pictures are drawn here on the first run (three folders, several
 # sizes, both orientations, one JPEG with an Exif orientation and shooting
-# date); the program keeps its files beside the executable in build/bin/.
+# date) with two short tunes for its music list; the program keeps its
+# files beside the executable in build/bin/.
 # Further arguments go to the build step's CMake configure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -71,13 +72,20 @@ fi
 show="$bin/SlideShow/$name"
 if [ ! -d "$show" ]; then
   mkdir -p "$show"
-  printf '%s,1\r\n%s,1\r\n%s,1\r\n' "$photos/山" "$photos/海" "$photos/街" | iconv -f UTF-8 -t CP932 > "$show/DIR.dat"
-  : > "$show/BGM.dat"
+  printf '"%s",1\r\n"%s",1\r\n"%s",1\r\n' "$photos/山" "$photos/海" "$photos/街" | iconv -f UTF-8 -t CP932 > "$show/DIR.dat"
+  bash scripts/make-demo-music.sh "$PWD/build/demo-music" | while read -r p; do printf '"%s",1\r\n' "$p"; done \
+    | iconv -f UTF-8 -t CP932 > "$show/BGM.dat"
   # A quicker interval than the default, and the date and Exif labels on.
   printf '[Option]\r\nInterval=4\r\n[Label]\r\nDate=1\r\nExif=1\r\n' > "$show/Slide.ini"
-  printf '%s\r\n' "$name" | iconv -f UTF-8 -t CP932 > "$bin/SlideShow/SlideShow.dat"
+  # The demo joins the slideshows already kept, if any.
+  catalogue="$bin/SlideShow/SlideShow.dat"
+  if ! { [ -f "$catalogue" ] && iconv -f CP932 -t UTF-8 "$catalogue" 2>/dev/null | tr -d '\r' | grep -qxF "$name"; }; then
+    printf '%s\r\n' "$name" | iconv -f UTF-8 -t CP932 >> "$catalogue"
+  fi
   if [ ! -f "$bin/App.ini" ]; then
     printf '[App]\r\nVer=1.3\r\n[SlideShow]\r\nLastSlideShowName=%s\r\n' "$name" | iconv -f UTF-8 -t CP932 > "$bin/App.ini"
   fi
 fi
+# BRINMORA_DEMO_PREPARE_ONLY=1 makes the demo without starting the program.
+[ "${BRINMORA_DEMO_PREPARE_ONLY:-0}" = "1" ] && exit 0
 exec "$bin/brinmora" /autostart "$name"

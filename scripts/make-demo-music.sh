@@ -3,7 +3,7 @@
 # and prints their paths, one per line.
 # Usage: scripts/make-demo-music.sh <folder>
 # For a demo BGM list:
-#   scripts/make-demo-music.sh "$music" | while read -r p; do printf '%s,1\r\n' "$p"; done \
+#   scripts/make-demo-music.sh "$music" | while read -r p; do printf '"%s",1\r\n' "$p"; done \
 #     | iconv -f UTF-8 -t CP932 > "SlideShow/<name>/BGM.dat"
 set -euo pipefail
 folder=${1:?usage: make-demo-music.sh <folder>}

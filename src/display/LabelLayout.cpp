@@ -109,8 +109,14 @@ std::optional<LabelLayout> ComputeLabelLayout(const LabelLayoutInput& in, LabelT
   sizeText(B::Num, on(B::Num), in.Num, in.Num);
   sizeText(B::Date, on(B::Date), in.Date, in.Date);
   sizeText(B::BGMName, on(B::BGMName) && music, in.BGMName, in.BGMName);
-  sizeText(B::State, on(B::State) && music, in.State.isEmpty() ? in.StateLayout : in.State,
-           in.StateLayout);
+  // The layout text holds dashes where the running text shows digits; in a
+  // proportional font a dash is narrower, and the running text would be cut
+  // at both ends of its box. The box is sized for the wider of the two forms.
+  QString stateSizing = in.StateLayout;
+  QString stateWithDigits = in.StateLayout;
+  stateWithDigits.replace(u'-', u'0');
+  if (measure.TextWidth(stateWithDigits) > measure.TextWidth(stateSizing)) stateSizing = stateWithDigits;
+  sizeText(B::State, on(B::State) && music, in.State.isEmpty() ? in.StateLayout : in.State, stateSizing);
   if (on(B::Art) && music) {
     box(B::Art).Rect.Width = in.ArtWidth;
     box(B::Art).Rect.Height = in.ArtHeight;

@@ -50,6 +50,30 @@ TEST(LabelLayoutTest, BoxSizesFromTexts) {
   for (int i = 0; i < kLabelBoxCount; ++i) EXPECT_TRUE(l->Boxes[static_cast<std::size_t>(i)].Visible) << i;
 }
 
+// A measure where a dash is narrower than a digit, as in the label font.
+class NarrowDashMeasure final : public LabelTextMeasure {
+ public:
+  int TextWidth(const QString& text) override {
+    int w = 0;
+    for (QChar c : text) w += c == u'-' ? 4 : 7;
+    return w;
+  }
+  int TextHeight() override { return 13; }
+  int ListTextWidth(const QString& text) override { return 6 * static_cast<int>(text.size()); }
+  int ListLineHeight() override { return 12; }
+};
+
+TEST(LabelLayoutTest, StateBoxHoldsTheRunningTextWhenDashesAreNarrow) {
+  NarrowDashMeasure measure;
+  LabelLayoutInput in = AllOn(0);
+  in.StateLayout = QStringLiteral("--:--/--:-- Playing Volume 000");
+  in.State = QStringLiteral("01:23/04:56 Playing Volume 050");
+  const auto l = ComputeLabelLayout(in, measure);
+  ASSERT_TRUE(l.has_value());
+  EXPECT_EQ(RectOf(*l, B::State).Width, measure.TextWidth(in.State) + 8);
+  EXPECT_EQ(l->Boxes[static_cast<std::size_t>(Index(B::State))].Text, in.State);
+}
+
 struct PlacementCase {
   int gGroupPos;
   // expected (left, top) of S, G, D, N, B, T, A, E, C, U
