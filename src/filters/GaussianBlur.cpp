@@ -28,7 +28,7 @@ typedef int Int4 __attribute__((vector_size(16)));
 
 constexpr int kBlock = 32;  // outputs per register block (four vectors of eight)
 
-inline Float8 LoadFloat8(const float* p) {
+[[gnu::always_inline]] inline Float8 LoadFloat8(const float* p) {
   Float8 v;
   std::memcpy(&v, p, sizeof v);
   return v;
@@ -37,7 +37,7 @@ inline Float8 LoadFloat8(const float* p) {
 // out[i] = ClampRound(acc[i] / sums[i]) with the quotient in double, stored
 // as a byte or as the float of that byte.
 template <typename Out>
-inline void StoreQuotients(const float* acc, const float* sums, int n, Out* out) {
+[[gnu::always_inline]] inline void StoreQuotients(const float* acc, const float* sums, int n, Out* out) {
   const Double4 zero = {0, 0, 0, 0};
   const Double4 top = {255, 255, 255, 255};
   const Double4 shifter = {6755399441055744.0, 6755399441055744.0, 6755399441055744.0, 6755399441055744.0};
@@ -64,7 +64,7 @@ struct ByteFloats {
 };
 const ByteFloats kByteFloats;
 
-inline void ToFloats(const std::uint8_t* in, int n, float* out) {
+[[gnu::always_inline]] inline void ToFloats(const std::uint8_t* in, int n, float* out) {
   for (int e = 0; e < n; ++e) out[e] = kByteFloats.value[in[e]];
 }
 

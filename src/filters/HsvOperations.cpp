@@ -13,7 +13,7 @@
 #include "filters/Luma.h"
 
 namespace {
-inline void StoreRounded(std::uint8_t* p, const RgbFloat& c) {
+[[gnu::always_inline]] inline void StoreRounded(std::uint8_t* p, const RgbFloat& c) {
   p[0] = static_cast<std::uint8_t>(ClampRound(c.b));
   p[1] = static_cast<std::uint8_t>(ClampRound(c.g));
   p[2] = static_cast<std::uint8_t>(ClampRound(c.r));
@@ -49,16 +49,16 @@ typedef float Float8 __attribute__((vector_size(32)));
 typedef int Int8 __attribute__((vector_size(32)));
 typedef double Double4 __attribute__((vector_size(32)));
 
-inline Float8 Load8(const float* p) {
+[[gnu::always_inline]] inline Float8 Load8(const float* p) {
   Float8 v;
   std::memcpy(&v, p, sizeof v);
   return v;
 }
 
-inline Float8 Select(Int8 mask, Float8 a, Float8 b) { return mask ? a : b; }
+[[gnu::always_inline]] inline Float8 Select(Int8 mask, Float8 a, Float8 b) { return mask ? a : b; }
 
 // min(x * factor, cap) in double, back to float, lane by lane.
-inline Float8 ScaledCapped(Float8 x, double factor, double cap) {
+[[gnu::always_inline]] inline Float8 ScaledCapped(Float8 x, double factor, double cap) {
   float lanes[8];
   std::memcpy(lanes, &x, sizeof x);
   const Double4 lo = {lanes[0], lanes[1], lanes[2], lanes[3]};
@@ -71,7 +71,7 @@ inline Float8 ScaledCapped(Float8 x, double factor, double cap) {
 }
 
 // ClampRound of float lanes: (x + 1.5 * 2^23) - 1.5 * 2^23 rounds to even.
-inline Int8 RoundToBytes(Float8 x) {
+[[gnu::always_inline]] inline Int8 RoundToBytes(Float8 x) {
   x = x > 0.0f ? x : 0.0f;
   x = x < 255.0f ? x : 255.0f;
   x = (x + 12582912.0f) - 12582912.0f;

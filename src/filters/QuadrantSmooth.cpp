@@ -113,7 +113,7 @@ Window ChooseClippedWindow(const FrameBitmap& source, int x, int y, int r) {
 
 // The chosen window of (x, y): the fitting window of the lowest spread, the
 // earlier on equal spreads; clipped windows when none fits.
-inline Window ChooseWindow(const WindowScores& scores, const FrameBitmap& source, int x, int y, int r) {
+[[gnu::always_inline]] inline Window ChooseWindow(const WindowScores& scores, const FrameBitmap& source, int x, int y, int r) {
   const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
   int best = -1;
   int bestScore = 1000;
@@ -143,16 +143,16 @@ struct ValueBins {
 
 constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 
-inline ValueBins EmptyBins() { return ValueBins{15 - kBinIndex, Lanes16{}}; }
+[[gnu::always_inline]] inline ValueBins EmptyBins() { return ValueBins{15 - kBinIndex, Lanes16{}}; }
 
-inline void AddValue(ValueBins& bins, int v) {
+[[gnu::always_inline]] inline void AddValue(ValueBins& bins, int v) {
   const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
   bins.keys += hit & 16;
   bins.sums += hit & static_cast<std::uint16_t>(v);
 }
 
 // The rounded mean of the values in the modal bin.
-inline int ModalMean(const ValueBins& bins) {
+[[gnu::always_inline]] inline int ModalMean(const ValueBins& bins) {
   std::uint16_t top = 0;
   for (int b = 0; b < 16; ++b) top = std::max(top, bins.keys[b]);
   const int modal = 15 - (top & 15);
@@ -181,7 +181,7 @@ void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   }
 }
 
-inline void RemoveValue(ValueBins& bins, int v) {
+[[gnu::always_inline]] inline void RemoveValue(ValueBins& bins, int v) {
   const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
   bins.keys -= hit & 16;
   bins.sums -= hit & static_cast<std::uint16_t>(v);
@@ -194,14 +194,14 @@ struct StoredBins {
   std::uint16_t sums[16];
 };
 
-inline ValueBins Load(const StoredBins& s) {
+[[gnu::always_inline]] inline ValueBins Load(const StoredBins& s) {
   ValueBins b;
   std::memcpy(&b.keys, s.keys, sizeof b.keys);
   std::memcpy(&b.sums, s.sums, sizeof b.sums);
   return b;
 }
 
-inline void Store(StoredBins& s, const ValueBins& b) {
+[[gnu::always_inline]] inline void Store(StoredBins& s, const ValueBins& b) {
   std::memcpy(s.keys, &b.keys, sizeof b.keys);
   std::memcpy(s.sums, &b.sums, sizeof b.sums);
 }

@@ -13,7 +13,7 @@ namespace {
 typedef int Int8 __attribute__((vector_size(32)));
 typedef float Float8 __attribute__((vector_size(32)));
 
-inline Int8 Load8(const int* p) {
+[[gnu::always_inline]] inline Int8 Load8(const int* p) {
   Int8 v;
   std::memcpy(&v, p, sizeof v);
   return v;

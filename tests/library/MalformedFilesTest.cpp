@@ -15,7 +15,8 @@ namespace {
 // Bytes that look a little like the real files: brackets, '=', commas,
 // quotes, line ends, CP932 lead bytes, NULs and noise.
 QByteArray RandomText(std::mt19937& rng) {
-  static const QByteArray alphabet("[]=,\"\r\n \t/\\01abcOptionIntervalLastPlayDir\x81\x82\x9F\xE0\xFC\xFF\x00", 52);
+  static const char kAlphabet[] = "[]=,\"\r\n \t/\\01abcOptionIntervalLastPlayDir\x81\x82\x9F\xE0\xFC\xFF\x00";
+  static const QByteArray alphabet(kAlphabet, sizeof kAlphabet - 1);  // the NUL written out included
   std::uniform_int_distribution<int> length(0, 400);
   std::uniform_int_distribution<int> pick(0, static_cast<int>(alphabet.size()) - 1);
   QByteArray text;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/SlideshowEngine.h"
+#include "filters/FilterKind.h"
 #include "library/SlideshowLibrary.h"
 #include "music/FakeMusicPlayer.h"
 #include "support/ManualTimer.h"
@@ -141,6 +142,77 @@ TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
   EXPECT_EQ(o.LastPlayName, pictures + "/c.png");
   EXPECT_EQ(o.LastPlayDir, pictures);
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
+// The shuffle filter with "なし" and one filter checked: the first draw is
+// unfiltered, the next picture is filtered, and the selector shows each draw.
+TEST(SlideshowPlaybackTest, ShuffledFiltersAlternateWithNoneOnScreen) {
+  EnsureApplication();
+  QTemporaryDir program;
+  ASSERT_TRUE(program.isValid());
+  const QString pictures = program.filePath("pics");
+  QDir().mkpath(pictures);
+  const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+  for (int i = 0; i < 3; ++i) {
+    QImage img(300, 100, QImage::Format_RGB32);
+    img.fill(colours[i]);
+    ASSERT_TRUE(img.save(pictures + QStringLiteral("/%1.png").arg(i)));
+  }
+  QuietDialogs dialogs;
+  SlideshowLibrary library(program.path() + "/", dialogs);
+  library.LoadSlideshow(QString());
+  library.Folders() = {ListEntry{true, "pics", program.path()}};
+  SlideshowOptions& o = library.Options();
+  o.ImgEffect = static_cast<int>(FilterKind::Shuffle);
+  o.ImgCheck.fill(false);
+  o.ImgCheck[static_cast<int>(FilterKind::None)] = true;
+  o.ImgCheck[static_cast<int>(FilterKind::Grayscale)] = true;
+  o.TimingIdx = 2;  // a new draw after every ChangeNum pictures
+  o.ChangeNum = 1;
+  o.SlideEffect = 0;
+  o.UseBGM = false;
+
+  TfrmDisplay display;
+  FakeMusicPlayer player;
+  NoShell shell;
+  NoLoading loading;
+  ManualTimerFactory timers;
+  StillClock clock;
+  SlideshowWindows w;
+  w.Surface = &display;
+  w.Display = &display;
+  w.Boxes = &display;
+  w.Measure = &display;
+  w.Loading = &loading;
+  w.Shell = &shell;
+  w.Dialogs = &dialogs;
+  w.Timers = &timers;
+  w.Pacing = &clock;
+  w.MonitorSize = [&] { return display.MonitorSize(); };
+  QList<int> shownFilters;
+  w.ShowEffects = [&](int filter, int) { shownFilters << filter; };
+  SlideshowEngine engine(library, player, w);
+  SlideControl& control = engine.Control();
+  ManualTimer& slideTimer = *timers.timers.back();
+
+  control.StartSlideshow();
+  ASSERT_EQ(control.State(), PlayState::Playing) << dialogs.messages.join("\n").toStdString();
+  EXPECT_EQ(control.ActiveFilter(), static_cast<int>(FilterKind::None));
+  EXPECT_EQ(CentrePixel(display.PresentedFrame()), qRgb(255, 0, 0));
+  slideTimer.Fire();
+  EXPECT_EQ(control.ActiveFilter(), static_cast<int>(FilterKind::Grayscale));
+  const QRgb grey = CentrePixel(display.PresentedFrame());
+  EXPECT_EQ(qRed(grey), qGreen(grey));
+  EXPECT_EQ(qGreen(grey), qBlue(grey));
+  EXPECT_NEAR(qGreen(grey), 150, 1);  // the luma of pure green
+  slideTimer.Fire();
+  EXPECT_EQ(control.ActiveFilter(), static_cast<int>(FilterKind::None));
+  EXPECT_EQ(CentrePixel(display.PresentedFrame()), qRgb(0, 0, 255));
+  ASSERT_GE(shownFilters.size(), 3);
+  EXPECT_EQ(shownFilters.mid(0, 3), (QList<int>{0, 1, 0}));
+
+  control.StopSlideshow();
+  EXPECT_EQ(shownFilters.last(), static_cast<int>(FilterKind::Shuffle));  // the configured choice again
 }
 
 }  // namespace
