@@ -119,23 +119,12 @@ __attribute__((target("avx2"))) std::size_t MeltAvx2(std::uint8_t* out, const st
 #endif
 }  // namespace
 
-namespace {
-VectorUnit Widest() {
-#ifdef BRINMORA_X86
-  static const VectorUnit widest = __builtin_cpu_supports("avx2") ? VectorUnit::Avx2 : VectorUnit::Sse2;
-  return widest;
-#else
-  return VectorUnit::Plain;
-#endif
-}
-VectorUnit Usable(VectorUnit wanted) { return wanted < Widest() ? wanted : Widest(); }
-}  // namespace
-
 void BlendBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b,
                   std::size_t n, unsigned t) {
   std::size_t done = 0;
 #ifdef BRINMORA_X86
-  switch (Usable(unit)) {
+  switch (UsableVectorUnit(unit)) {
+    case VectorUnit::Avx512:
     case VectorUnit::Avx2: done = BlendAvx2(out, a, b, n, t); break;
     case VectorUnit::Sse2: done = BlendSse2(out, a, b, n, t); break;
     case VectorUnit::Plain: break;
@@ -150,7 +139,8 @@ void MeltBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, cons
                  std::size_t n, unsigned t) {
   std::size_t done = 0;
 #ifdef BRINMORA_X86
-  switch (Usable(unit)) {
+  switch (UsableVectorUnit(unit)) {
+    case VectorUnit::Avx512:
     case VectorUnit::Avx2: done = MeltAvx2(out, a, b, n, t); break;
     case VectorUnit::Sse2: done = MeltSse2(out, a, b, n, t); break;
     case VectorUnit::Plain: break;
@@ -163,10 +153,10 @@ void MeltBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, cons
 
 void BlendBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                 unsigned t) {
-  BlendBytesOn(Widest(), out, a, b, n, t);
+  BlendBytesOn(WidestVectorUnit(), out, a, b, n, t);
 }
 
 void MeltBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                unsigned t) {
-  MeltBytesOn(Widest(), out, a, b, n, t);
+  MeltBytesOn(WidestVectorUnit(), out, a, b, n, t);
 }
