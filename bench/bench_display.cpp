@@ -1,9 +1,15 @@
 // The display's share of a slide: presenting a 1920 x 1080 frame in the real
-// window (run under Xvfb for the X11 path) and laying out all ten labels.
+// window (run under Xvfb for the X11 path), laying out all ten labels, and
+// each transition as the user sees it: real sleeps, every frame presented in
+// the window, on a screen of the monitor's size (Xvfb -screen 0 1920x1080x24).
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include "display/LabelLayout.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "transitions/RunTransition.h"
+#include "transitions/TransitionKind.h"
 #include "ui/TfrmDisplay.h"
 
 namespace {
@@ -62,6 +68,69 @@ void BM_LayOutLabelsAllOn(benchmark::State& state) {
   display.CloseDisplay();
 }
 BENCHMARK(BM_LayOutLabelsAllOn)->Unit(benchmark::kMicrosecond);
+
+// The real clock, keeping the sum of the sleeps asked for.
+class SummingRealClock final : public Clock {
+ public:
+  void Sleep(int ms) override {
+    SystemClock().Sleep(ms);
+    SleptMs += ms;
+  }
+  std::int64_t MonotonicMs() override { return SystemClock().MonotonicMs(); }
+  QDateTime Now() override { return SystemClock().Now(); }
+  long SleptMs = 0;
+};
+
+// A plain screen: the loops do not depend on the pixels' values.
+FrameBitmap Plain(const QSize& size, ColorRef colour) {
+  FrameBitmap b(size.width(), size.height());
+  b.Fill(colour);
+  return b;
+}
+
+// Wall time of one whole transition; the directions follow the seeded draws.
+void BM_TransitionAsSeen(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  TfrmDisplay display;
+  display.ShowFullScreen();
+  QApplication::processEvents();
+  const QSize m = display.MonitorSize();
+  const FrameBitmap oldScreen = Plain(m, MakeColorRef(200, 120, 40));
+  const FrameBitmap newScreen = Plain(m, MakeColorRef(30, 90, 220));
+  FrameBitmap previous, screen;
+  SummingRealClock clock;
+  const TransitionContext context{screen, display, clock};
+  SeedRandom(1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    previous.Assign(oldScreen);
+    screen.Assign(newScreen);  // the show path composes the new screen first
+    display.PresentFrame(oldScreen);
+    clock.SleptMs = 0;
+    state.ResumeTiming();
+    RunTransition(kind, previous, newScreen, context);
+  }
+  state.SetLabel(std::string(kTransitionNames[static_cast<std::size_t>(kind)]) + " " +
+                 std::to_string(m.width()) + "x" + std::to_string(m.height()));
+  state.counters["sleeps_ms"] = static_cast<double>(clock.SleptMs);
+  display.CloseDisplay();
+}
+BENCHMARK(BM_TransitionAsSeen)
+    ->ArgName("kind")
+    ->Arg(static_cast<int>(TransitionKind::FadeOutIn))
+    ->Arg(static_cast<int>(TransitionKind::CrossFade))
+    ->Arg(static_cast<int>(TransitionKind::Melt))
+    ->Arg(static_cast<int>(TransitionKind::Wipe))
+    ->Arg(static_cast<int>(TransitionKind::Slide))
+    ->Arg(static_cast<int>(TransitionKind::Push))
+    ->Arg(static_cast<int>(TransitionKind::Fit))
+    ->Arg(static_cast<int>(TransitionKind::Blind))
+    ->Arg(static_cast<int>(TransitionKind::Square))
+    ->Arg(static_cast<int>(TransitionKind::Shutter))
+    ->Arg(static_cast<int>(TransitionKind::Squeeze))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(6)
+    ->UseRealTime();
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "transitions/BlendKernels.h"
 
+#include "filters/ClampRound.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define BRINMORA_X86 1
@@ -10,11 +12,12 @@ namespace {
 // multiple of 1/16 below 256, so rounding it half to even is rounding the
 // integer (16 − t) × v over 16; and since rounding keeps order, the rounded
 // larger term is the larger rounded term. So the melt is integer arithmetic
-// on 16-bit values: m = max(a × (16 − t), b × t), out = (m + 7 + bit 4 of m) >> 4.
+// on 16-bit values: m = max(a × (16 − t), b × t) divided by 16, halves to
+// even. The vector loops round the same way with a shift:
+// (m + 7 + bit 4 of m) >> 4.
 inline std::uint8_t MeltByte(unsigned a, unsigned b, unsigned t) {
   const unsigned p = a * (16 - t), q = b * t;
-  const unsigned m = p > q ? p : q;
-  return static_cast<std::uint8_t>((m + 7 + ((m >> 4) & 1)) >> 4);
+  return static_cast<std::uint8_t>(RoundHalfEvenDiv(static_cast<int>(p > q ? p : q), 16));
 }
 
 void BlendScalar(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t from,
@@ -116,23 +119,12 @@ __attribute__((target("avx2"))) std::size_t MeltAvx2(std::uint8_t* out, const st
 #endif
 }  // namespace
 
-namespace {
-VectorUnit Widest() {
-#ifdef BRINMORA_X86
-  static const VectorUnit widest = __builtin_cpu_supports("avx2") ? VectorUnit::Avx2 : VectorUnit::Sse2;
-  return widest;
-#else
-  return VectorUnit::Plain;
-#endif
-}
-VectorUnit Usable(VectorUnit wanted) { return wanted < Widest() ? wanted : Widest(); }
-}  // namespace
-
 void BlendBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b,
                   std::size_t n, unsigned t) {
   std::size_t done = 0;
 #ifdef BRINMORA_X86
-  switch (Usable(unit)) {
+  switch (UsableVectorUnit(unit)) {
+    case VectorUnit::Avx512:
     case VectorUnit::Avx2: done = BlendAvx2(out, a, b, n, t); break;
     case VectorUnit::Sse2: done = BlendSse2(out, a, b, n, t); break;
     case VectorUnit::Plain: break;
@@ -147,7 +139,8 @@ void MeltBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, cons
                  std::size_t n, unsigned t) {
   std::size_t done = 0;
 #ifdef BRINMORA_X86
-  switch (Usable(unit)) {
+  switch (UsableVectorUnit(unit)) {
+    case VectorUnit::Avx512:
     case VectorUnit::Avx2: done = MeltAvx2(out, a, b, n, t); break;
     case VectorUnit::Sse2: done = MeltSse2(out, a, b, n, t); break;
     case VectorUnit::Plain: break;
@@ -160,10 +153,10 @@ void MeltBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, cons
 
 void BlendBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                 unsigned t) {
-  BlendBytesOn(Widest(), out, a, b, n, t);
+  BlendBytesOn(WidestVectorUnit(), out, a, b, n, t);
 }
 
 void MeltBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                unsigned t) {
-  MeltBytesOn(Widest(), out, a, b, n, t);
+  MeltBytesOn(WidestVectorUnit(), out, a, b, n, t);
 }

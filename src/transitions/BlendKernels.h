@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "transitions/VectorUnit.h"
+
 // out[i] = ((a[i] × (32 − t)) >> 5) + ((b[i] × t) >> 5), t in 0..32.
 void BlendBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                 unsigned t);
@@ -13,9 +15,8 @@ void BlendBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b,
 void MeltBytes(std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b, std::size_t n,
                unsigned t);
 
-// The same loops on a chosen unit, for comparing them: 0 plain code, 1 SSE2,
-// 2 AVX2. A unit the processor lacks falls back to the next narrower one.
-enum class VectorUnit { Plain = 0, Sse2 = 1, Avx2 = 2 };
+// The same loops on a chosen unit, for comparing them (AVX-512 runs the AVX2
+// loops).
 void BlendBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b,
                   std::size_t n, unsigned t);
 void MeltBytesOn(VectorUnit unit, std::uint8_t* out, const std::uint8_t* a, const std::uint8_t* b,

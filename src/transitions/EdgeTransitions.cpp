@@ -1,9 +1,7 @@
 #include "transitions/EdgeTransitions.h"
 
-#include <cstdint>
-#include <vector>
-
 #include "transitions/FrameLoop.h"
+#include "transitions/NearestScale.h"
 #include "transitions/RectCopy.h"
 
 namespace {
@@ -102,20 +100,20 @@ void Squeeze(int direction, const FrameBitmap& previous, const FrameBitmap& next
   const bool horizontal = direction % 2 == 0;
   const bool fromStart = direction == 0 || direction == 1;
   const int step = (horizontal ? w : h) / 16;
-  std::vector<std::uint32_t> columnMap(static_cast<std::size_t>(w) + 1);
+  ScaleScratch scratch(w);
   FrameBitmap& screen = context.Screen;
   for (int t = 0; t < 16; ++t) {
     const int s = t * step;
     if (horizontal) {
-      const int newLeft = fromStart ? 0 : w - s;
-      const int oldLeft = fromStart ? s : 0;
-      ScaleInto(screen, newLeft, 0, s, h, screens.New(), columnMap.data());
-      ScaleInto(screen, oldLeft, 0, w - s, h, screens.Old(), columnMap.data());
+      // Both parts share every row, so each row is drawn in one pass.
+      const ScalePart parts[] = {{fromStart ? 0 : w - s, s, &screens.New()},
+                                 {fromStart ? s : 0, w - s, &screens.Old()}};
+      ScaleColumnsInto(screen, 0, h, parts, scratch);
     } else {
       const int newTop = fromStart ? 0 : h - s;
       const int oldTop = fromStart ? s : 0;
-      ScaleInto(screen, 0, newTop, w, s, screens.New(), columnMap.data());
-      ScaleInto(screen, 0, oldTop, w, h - s, screens.Old(), columnMap.data());
+      ScaleInto(screen, 0, newTop, w, s, screens.New(), scratch);
+      ScaleInto(screen, 0, oldTop, w, h - s, screens.Old(), scratch);
     }
     SleepAndPresent(context, 2);
   }

@@ -82,6 +82,8 @@ class TfrmDisplay final : public QWidget,
   QWidget* Box(LabelBox box) const;
   const ExifListWidget* ExifList() const { return lbExif; }
   const QImage& PresentedFrame() const { return paintArea_->Frame(); }
+  // The widget that paints the presented frame.
+  QWidget* PaintArea() const { return paintArea_; }
   QLabel* LoadingLabel() const { return lblLoading; }
 
  protected:

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "TransitionRig.h"
+#include "filters/ClampRound.h"
 #include "transitions/BlendKernels.h"
 #include "transitions/BlendTransitions.h"
 
@@ -13,8 +13,7 @@ namespace {
 std::uint8_t MeltByFloat(int oldByte, int newByte, int t) {
   const float a = static_cast<float>(16 - t) * (static_cast<float>(oldByte) / 16.0f);
   const float b = static_cast<float>(t) * (static_cast<float>(newByte) / 16.0f);
-  const float r = std::nearbyint(std::max(a, b));
-  return static_cast<std::uint8_t>(std::clamp(r, 0.0f, 255.0f));
+  return static_cast<std::uint8_t>(ClampRound(std::max(a, b)));
 }
 
 // Sleeps of ms between frames, each followed by its present.

@@ -4,11 +4,8 @@
 #include "PngWriter.h"
 #include "RenderArgs.h"
 #include "RenderCommand.h"
-#include "display/ExifInfo.h"
-#include "engine/DecodeImageFile.h"
-#include "engine/FittedImage.h"
+#include "SlideScreen.h"
 #include "engine/ImageError.h"
-#include "engine/ReadOrientation.h"
 #include "platform/Random.h"
 
 namespace {
@@ -46,16 +43,7 @@ int RunFit(const std::vector<std::string>& args) {
   const ScreenLayout layout{width, height, static_cast<ColorRef>(background), static_cast<int>(filter)};
   FrameBitmap screen;
   try {
-    DecodeOptions options;
-    options.Matte = layout.Background;
-    const FrameBitmap decoded = DecodeImageFile(in, options);
-    TExifInfo exif;
-    exif.OnError = [](int) { return false; };
-    const int orientation = ReadOrientation(exif, in);
-    FilterContext context;
-    context.SlideshowRunning = true;
-    FrameBitmap fitted = PrepareSlide(decoded, orientation, layout, context);
-    ComposeScreen(screen, fitted, layout, context);
+    screen = ComposeFileScreen(in, layout);
   } catch (const ImageError& e) {
     return Fail(e.OneLine());
   }

@@ -8,12 +8,9 @@
 #include "PngWriter.h"
 #include "RenderArgs.h"
 #include "RenderCommand.h"
+#include "SlideScreen.h"
 #include "display/DisplaySurface.h"
-#include "display/ExifInfo.h"
-#include "engine/DecodeImageFile.h"
-#include "engine/FittedImage.h"
 #include "engine/ImageError.h"
-#include "engine/ReadOrientation.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "transitions/RunTransition.h"
@@ -63,23 +60,6 @@ bool ParseKind(const std::string& text, int& kind) {
       return true;
     }
   return false;
-}
-
-// The screen the engine builds for the image file: fitted, upright, centred
-// on the background, without a filter.
-FrameBitmap ComposeFileScreen(const QString& path, const ScreenLayout& layout) {
-  DecodeOptions options;
-  options.Matte = layout.Background;
-  const FrameBitmap decoded = DecodeImageFile(path, options);
-  TExifInfo exif;
-  exif.OnError = [](int) { return false; };
-  const int orientation = ReadOrientation(exif, path);
-  FilterContext context;
-  context.SlideshowRunning = true;
-  FrameBitmap fitted = PrepareSlide(decoded, orientation, layout, context);
-  FrameBitmap screen;
-  ComposeScreen(screen, fitted, layout, context);
-  return screen;
 }
 
 int RunTransitionCommand(const std::vector<std::string>& args) {
