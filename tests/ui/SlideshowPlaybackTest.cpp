@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/SlideshowEngine.h"
 #include "filters/FilterKind.h"
 #include "library/SlideshowLibrary.h"
@@ -44,42 +46,49 @@ class NoLoading final : public LoadingLabel {
   QString text;
 };
 
-void EnsureApplication() {
-  if (QApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
-
 QRgb CentrePixel(const QImage& image) { return image.pixel(image.width() / 2, image.height() / 2); }
 
-TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
-  EnsureApplication();
-  QTemporaryDir program;
-  ASSERT_TRUE(program.isValid());
-  const QString pictures = program.filePath("pics");
-  QDir().mkpath(pictures);
-  // Wide pictures: fitted to the monitor width, with background above and below.
-  const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
-  const char* files[] = {"a.png", "b.jpg", "c.png"};
-  for (int i = 0; i < 3; ++i) {
-    QImage img(300, 100, QImage::Format_RGB32);
-    img.fill(colours[i]);
-    ASSERT_TRUE(img.save(pictures + "/" + files[i], nullptr, 100));
+// The test program's main makes the QApplication the windows need.
+// A temporary program folder with one slideshow over "pics" (300 x 100
+// pictures of the given colours), and the real display and engine on it.
+struct PlaybackRig {
+  explicit PlaybackRig(const QList<QPair<QString, QColor>>& pictures) {
+    const QString folder = program.filePath("pics");
+    QDir().mkpath(folder);
+    for (const auto& [file, colour] : pictures) {
+      QImage img(300, 100, QImage::Format_RGB32);
+      img.fill(colour);
+      saved = saved && img.save(folder + "/" + file, nullptr, 100);
+    }
+    library.LoadSlideshow(QString());
+    library.Folders() = {ListEntry{true, "pics", program.path()}};
+    SlideshowOptions& o = library.Options();
+    o.ImgEffect = 0;
+    o.SlideEffect = 0;
+    o.UseBGM = false;
+    w.Surface = &display;
+    w.Display = &display;
+    w.Boxes = &display;
+    w.Measure = &display;
+    w.Loading = &loading;
+    w.Shell = &shell;
+    w.Dialogs = &dialogs;
+    w.Timers = &timers;
+    w.Pacing = &clock;
+    w.MonitorSize = [this] { return display.MonitorSize(); };
   }
+  // The engine, made once the options and window hooks are set.
+  SlideshowEngine& Engine() {
+    if (!engine) engine = std::make_unique<SlideshowEngine>(library, player, w);
+    return *engine;
+  }
+  ManualTimer& SlideTimer() { return *timers.timers.back(); }
+  QString Messages() const { return dialogs.messages.join("\n"); }
 
+  QTemporaryDir program;
+  bool saved = program.isValid();
   QuietDialogs dialogs;
-  SlideshowLibrary library(program.path() + "/", dialogs);
-  library.LoadSlideshow(QString());
-  library.Folders() = {ListEntry{true, "pics", program.path()}};
-  SlideshowOptions& o = library.Options();
-  o.ImgEffect = 0;
-  o.SlideEffect = 0;
-  o.UseBGM = false;
-  o.Date = false;
-  o.BkColor = MakeColorRef(0, 0, 64);
-
+  SlideshowLibrary library{program.path() + "/", dialogs};
   TfrmDisplay display;
   FakeMusicPlayer player;
   NoShell shell;
@@ -87,19 +96,23 @@ TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
   ManualTimerFactory timers;
   StillClock clock;
   SlideshowWindows w;
-  w.Surface = &display;
-  w.Display = &display;
-  w.Boxes = &display;
-  w.Measure = &display;
-  w.Loading = &loading;
-  w.Shell = &shell;
-  w.Dialogs = &dialogs;
-  w.Timers = &timers;
-  w.Pacing = &clock;
-  w.MonitorSize = [&] { return display.MonitorSize(); };
-  SlideshowEngine engine(library, player, w);
+  std::unique_ptr<SlideshowEngine> engine;
+};
+
+TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
+  // Wide pictures: fitted to the monitor width, with background above and below.
+  PlaybackRig rig({{"a.png", Qt::red}, {"b.jpg", Qt::green}, {"c.png", Qt::blue}});
+  ASSERT_TRUE(rig.saved);
+  const QString pictures = rig.program.filePath("pics");
+  SlideshowOptions& o = rig.library.Options();
+  o.Date = false;
+  o.BkColor = MakeColorRef(0, 0, 64);
+  TfrmDisplay& display = rig.display;
+  NoShell& shell = rig.shell;
+  QuietDialogs& dialogs = rig.dialogs;
+  SlideshowEngine& engine = rig.Engine();
   SlideControl& control = engine.Control();
-  ManualTimer& slideTimer = *timers.timers.back();
+  ManualTimer& slideTimer = rig.SlideTimer();
 
   control.StartSlideshow();
   ASSERT_EQ(control.State(), PlayState::Playing) << dialogs.messages.join("\n").toStdString();
@@ -147,53 +160,21 @@ TEST(SlideshowPlaybackTest, StartTickPauseStepStop) {
 // The shuffle filter with "なし" and one filter checked: the first draw is
 // unfiltered, the next picture is filtered, and the selector shows each draw.
 TEST(SlideshowPlaybackTest, ShuffledFiltersAlternateWithNoneOnScreen) {
-  EnsureApplication();
-  QTemporaryDir program;
-  ASSERT_TRUE(program.isValid());
-  const QString pictures = program.filePath("pics");
-  QDir().mkpath(pictures);
-  const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
-  for (int i = 0; i < 3; ++i) {
-    QImage img(300, 100, QImage::Format_RGB32);
-    img.fill(colours[i]);
-    ASSERT_TRUE(img.save(pictures + QStringLiteral("/%1.png").arg(i)));
-  }
-  QuietDialogs dialogs;
-  SlideshowLibrary library(program.path() + "/", dialogs);
-  library.LoadSlideshow(QString());
-  library.Folders() = {ListEntry{true, "pics", program.path()}};
-  SlideshowOptions& o = library.Options();
+  PlaybackRig rig({{"0.png", Qt::red}, {"1.png", Qt::green}, {"2.png", Qt::blue}});
+  ASSERT_TRUE(rig.saved);
+  SlideshowOptions& o = rig.library.Options();
   o.ImgEffect = static_cast<int>(FilterKind::Shuffle);
   o.ImgCheck.fill(false);
   o.ImgCheck[static_cast<int>(FilterKind::None)] = true;
   o.ImgCheck[static_cast<int>(FilterKind::Grayscale)] = true;
   o.TimingIdx = 2;  // a new draw after every ChangeNum pictures
   o.ChangeNum = 1;
-  o.SlideEffect = 0;
-  o.UseBGM = false;
-
-  TfrmDisplay display;
-  FakeMusicPlayer player;
-  NoShell shell;
-  NoLoading loading;
-  ManualTimerFactory timers;
-  StillClock clock;
-  SlideshowWindows w;
-  w.Surface = &display;
-  w.Display = &display;
-  w.Boxes = &display;
-  w.Measure = &display;
-  w.Loading = &loading;
-  w.Shell = &shell;
-  w.Dialogs = &dialogs;
-  w.Timers = &timers;
-  w.Pacing = &clock;
-  w.MonitorSize = [&] { return display.MonitorSize(); };
   QList<int> shownFilters;
-  w.ShowEffects = [&](int filter, int) { shownFilters << filter; };
-  SlideshowEngine engine(library, player, w);
-  SlideControl& control = engine.Control();
-  ManualTimer& slideTimer = *timers.timers.back();
+  rig.w.ShowEffects = [&](int filter, int) { shownFilters << filter; };
+  TfrmDisplay& display = rig.display;
+  QuietDialogs& dialogs = rig.dialogs;
+  SlideControl& control = rig.Engine().Control();
+  ManualTimer& slideTimer = rig.SlideTimer();
 
   control.StartSlideshow();
   ASSERT_EQ(control.State(), PlayState::Playing) << dialogs.messages.join("\n").toStdString();
