@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "display/BgrToXrgb.h"
+
 DisplayPaintArea::DisplayPaintArea(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -13,11 +15,7 @@ void DisplayPaintArea::Present(const FrameBitmap& frame) {
     frame_ = frame.Empty() ? QImage() : QImage(frame.Width, frame.Height, QImage::Format_RGB32);
   }
   for (int y = 0; y < frame.Height; ++y) {
-    const std::uint8_t* src = frame.Row(y);
-    auto* dst = reinterpret_cast<QRgb*>(frame_.scanLine(y));
-    for (int x = 0; x < frame.Width; ++x, src += 3) {
-      dst[x] = 0xFF000000u | (static_cast<QRgb>(src[2]) << 16) | (static_cast<QRgb>(src[1]) << 8) | src[0];
-    }
+    BgrRowToXrgb(frame.Row(y), reinterpret_cast<std::uint32_t*>(frame_.scanLine(y)), frame.Width);
   }
   repaint();
 }
