@@ -40,7 +40,9 @@ struct LibraryFixture : ::testing::Test {
     }
     ASSERT_TRUE(WriteTextLines(Folder(name) + "DIR.dat", dirLines));
     ASSERT_TRUE(WriteTextLines(Folder(name) + "BGM.dat", bgmLines));
-    if (!slideIni.isEmpty()) ASSERT_TRUE(WriteTextLines(Folder(name) + "Slide.ini", slideIni));
+    if (!slideIni.isEmpty()) {
+      ASSERT_TRUE(WriteTextLines(Folder(name) + "Slide.ini", slideIni));
+    }
   }
 
   QStringList ResumeIni(const QString& dirOrder, const QString& imgOrder, const QString& bgmOrder) {
