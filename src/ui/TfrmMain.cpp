@@ -333,6 +333,8 @@ void TfrmMain::DisplayWindowCreated(TfrmDisplay* display) {
   display_ = display;
   library_.DisplayWindowCreated(context_.Settings.Ver);
   session_ = std::make_unique<SlideshowSession>(*this, *display);
+  PrepareMusicPlayer(pendingHandOver_);
+  pendingHandOver_.clear();
   btnSlide_->setEnabled(true);
   connect(btnSlide_, &QPushButton::clicked, this, &TfrmMain::StartOrPause);
   if (ShouldAutoStart(context_.Settings, context_.Arguments, context_.RunMode.Mode)) StartOrPause();
@@ -415,6 +417,23 @@ void TfrmMain::DisplayColoursChanged() {
   options_.Colours = library_.Options().Colours;
   ShowSelectedColour(options_);
   ShowPreviewBackground();
+}
+
+SlideshowEngine* TfrmMain::Engine() { return session_ ? &session_->Engine() : nullptr; }
+
+void TfrmMain::ResetPlayState() {
+  if (session_) session_->Engine().Music().ResetPlayState();
+}
+
+// The library passes an empty path when music is off or the file is gone.
+void TfrmMain::PrepareMusicPlayer(const QString& lastPlayBgm) {
+  if (!session_) {
+    pendingHandOver_ = lastPlayBgm;
+    return;
+  }
+  BgmController& music = session_->Engine().Music();
+  music.SetUseBgm(library_.Options().UseBGM);
+  music.HandOverLastPlayedBgm(lastPlayBgm);
 }
 
 // ---- close ----------------------------------------------------------------------

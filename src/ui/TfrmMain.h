@@ -21,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class SlideshowSession;
+class SlideshowEngine;
 class TfrmDisplay;
 
 class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibraryView {
@@ -69,6 +70,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void ShowStartHint(const QString& text) override;
   void HideStartHint() override;
   void DisplayColoursChanged() override;
+  void ResetPlayState() override;
+  void PrepareMusicPlayer(const QString& lastPlayBgm) override;
+  // The slideshow engine, once the display window exists.
+  SlideshowEngine* Engine();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -110,4 +115,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   TfrmDisplay* display_ = nullptr;
   // The slideshow engine and its wiring, from the display window's creation on.
   std::unique_ptr<SlideshowSession> session_;
+  // The music file a load handed over before the player existed (start-up
+  // loads the last slideshow before the display window and its player).
+  QString pendingHandOver_;
 };

@@ -8,10 +8,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "engine/SlideshowEngine.h"
+#include "music/AudioFixtures.h"
 #include "ui/OptionBinding.h"
+#include "ui/TfrmDisplay.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmProgress.h"
@@ -144,6 +148,25 @@ TEST(MainWindowStatus, StartHintLiesOnThePreview) {
   EXPECT_EQ(hint->width(), 180);
   window.HideStartHint();
   EXPECT_FALSE(hint->isVisibleTo(&window));
+}
+
+// Start-up loads the last slideshow before the display window and its music
+// player exist; the last played file still reaches the player, unplayed.
+TEST(MainWindowMusic, LastPlayedMusicReachesThePlayerOnceItExists) {
+  QTemporaryDir dir;
+  const QString song = dir.filePath("last.wav");
+  WriteWavTone(song.toStdString(), 0.5);
+  TfrmMain window;
+  window.PrepareMusicPlayer(song);
+  EXPECT_EQ(window.Engine(), nullptr);
+  TfrmDisplay display;
+  window.DisplayWindowCreated(&display);
+  ASSERT_NE(window.Engine(), nullptr);
+  EXPECT_TRUE(window.Engine()->CurrentLabelFacts().PlayerHoldsFile);
+  EXPECT_EQ(window.Engine()->Music().CurrentBgmFile(), QString());  // nothing taken from a play list
+  window.ResetPlayState();
+  window.PrepareMusicPlayer(QString());  // a later load with music off hands nothing over
+  EXPECT_EQ(window.Engine()->Control().State(), PlayState::Idle);
 }
 
 TEST(ProgressWindow, HasItsSizeTextsAndBar) {
