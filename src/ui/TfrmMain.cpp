@@ -24,6 +24,7 @@
 #include <algorithm>
 
 #include "engine/StartUpClose.h"
+#include "filters/FilterTables.h"
 #include "platform/ProgramFolder.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
@@ -296,9 +297,7 @@ void TfrmMain::ArrangeOptionsPage() {
   displayActions_->SetVolumeKeysActive(false);
 }
 
-void TfrmMain::BuildFilterTables() {
-  // The filter lookup tables come with the image filters.
-}
+void TfrmMain::BuildFilterTables() { ::BuildFilterTables(); }
 
 void TfrmMain::CollapseAndPlace(RunMode mode) {
   grpDetail_->hide();
