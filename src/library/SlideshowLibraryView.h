@@ -30,8 +30,8 @@ class SlideshowLibraryView {
   // The display colours of Options() changed (the display window re-applies).
   virtual void DisplayColoursChanged() = 0;
 
-  // Hooks for the engine and the music player of later work; called by
-  // LoadSlideshow in its order. They do nothing until those exist.
+  // Hooks for the engine and the music player; called by LoadSlideshow in
+  // its order. By default they do nothing (a view without a player).
   // Step 7: no current image or music, play state stopped, shuffle histories
   // and label texts empty, list cut buffers empty.
   virtual void ResetPlayState() {}
