@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/ApplyFilter.h"
 #include "filters/Convolutions.h"
 #include "filters/FilterTables.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The display window as core sees it: the place ScreenBitmap is shown.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 class DisplaySurface {
  public:

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "engine/DecodeOptions.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 enum class ImageFormat { Unknown, Jpeg, Bmp, Gif, Png };
 

@@ -3,7 +3,7 @@
 // the largest picture it may allocate.
 #include <cstdint>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 struct DecodeOptions {
   // Transparent and partly transparent pixels of PNG, GIF and 32-bit BMP

@@ -1,6 +1,6 @@
 #include "engine/FitImage.h"
 
-#include "engine/TruncProduct.h"
+#include "bitmap/TruncProduct.h"
 
 FitResult FitImage(int uprightWidth, int uprightHeight, int monitorWidth, int monitorHeight, int margin) {
   const int W = uprightWidth, H = uprightHeight, MW = monitorWidth, MH = monitorHeight, m = margin;

@@ -1,6 +1,6 @@
 #include "engine/FittedImage.h"
 
-#include "engine/BlitBitmap.h"
+#include "bitmap/BlitBitmap.h"
 #include "engine/FrameMargin.h"
 #include "engine/Resample.h"
 #include "engine/RotateBitmap.h"

@@ -2,7 +2,7 @@
 // The two steps every show path shares: turning the decoded picture into the
 // fitted, upright image, and composing it on the monitor-sized screen.
 #include "engine/FitImage.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/ApplyFilter.h"
 
 // Scales decoded (as stored) to the fit, lying on its side for orientations

@@ -1,6 +1,6 @@
 #include "engine/FrameMargin.h"
 
-#include "engine/TruncProduct.h"
+#include "bitmap/TruncProduct.h"
 #include "filters/FilterKind.h"
 #include "platform/Random.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "engine/DecodeOptions.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // libjpeg-turbo, full size; grey, YCbCr, RGB, CMYK and YCCK files.
 FrameBitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeOptions& options);

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "engine/FittedImage.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "engine/PrefetchKey.h"
 
 class Clock;

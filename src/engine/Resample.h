@@ -1,7 +1,7 @@
 #pragma once
 // Scaling a picture to a new size. Both return a new bitmap and leave the
 // source unchanged; both throw ImageError for an empty source or target.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // Reduction by area averaging: each target pixel is the average of the
 // source area it covers, each source pixel weighted by its overlap, with the

@@ -5,7 +5,7 @@
 
 #include "engine/ImageError.h"
 #include "engine/Resample.h"
-#include "engine/RoundToByte.h"
+#include "bitmap/RoundToByte.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Turning a picture clockwise by exact quarter turns of its pixel grid.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // Replaces bitmap by its picture turned clockwise by angle (90, 180 or 270
 // degrees); any other angle leaves it unchanged.

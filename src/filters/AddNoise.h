@@ -1,7 +1,7 @@
 #pragma once
 // Monochrome grain: about two pixels in three get the same offset on all
 // three channels.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/CurveOperations.h"
 
 // Only for amount in 0..255. With contrast != 0 the picture first gets

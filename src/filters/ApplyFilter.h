@@ -1,6 +1,6 @@
 #pragma once
 // The one entry point through which every caller applies a catalogue filter.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/FilterContext.h"
 
 // Applies filter kind to bitmap in place; the bitmap may change size. Kind 0

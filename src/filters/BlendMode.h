@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 enum class BlendMode : int {
   Normal = 0,

@@ -1,6 +1,6 @@
 #pragma once
 // Local-contrast boost: 60 % of the picture mixed with 40 % of the picture
 // overlaid by a darker and then by a lighter gamma of itself.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 void BoostClarity(FrameBitmap& bitmap);

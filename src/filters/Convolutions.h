@@ -2,7 +2,7 @@
 // Small integer convolutions: hard sharpening and the grey edge sketches.
 // A neighbour outside the picture takes the centre pixel's row for a row
 // outside and the centre pixel's column for a column outside.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // n = 3, 5, 7 or 9 (any other n leaves the bitmap unchanged): weights -1
 // everywhere except n^2 at the centre, the sum clamped to 0..255.

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/RgbColor.h"
 
 using Curve = std::array<std::uint8_t, 256>;

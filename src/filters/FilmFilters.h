@@ -1,7 +1,7 @@
 #pragma once
 // Catalogue filters 14, 15, 19 and 21: the film looks "クロスプロセス",
 // "ノスタルジック", "レトロ" and "ブリーチバイパス".
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // "クロスプロセス": reseeds the generator, draws c = Random(1000) mod 6,
 // then CrossProcessLook.

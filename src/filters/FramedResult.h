@@ -1,6 +1,6 @@
 #pragma once
 // The white border that filters 4, 8 and 10 put around their picture.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/FilterContext.h"
 
 // True when the border is left out: the Increase transition is in force

@@ -1,6 +1,6 @@
 #pragma once
 // Separable Gaussian blur and the soft-focus mix built on it.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // sigma 1..30; any other value leaves the bitmap unchanged. Radius 3 sigma;
 // taps outside the picture are skipped and the sum renormalised by the

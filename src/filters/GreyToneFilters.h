@@ -1,6 +1,6 @@
 #pragma once
 // Catalogue filters 1 to 3: grey, sepia and a random monotone cast.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/CurveOperations.h"
 
 // Every pixel: y = Luma of its channels mapped through before; the pixel

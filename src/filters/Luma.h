@@ -1,6 +1,6 @@
 #pragma once
 // The grey value of a pixel and the grey conversion of a picture.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/ClampRound.h"
 
 // round(R * 0.298912 + G * 0.586611 + B * 0.114478), computed exactly on

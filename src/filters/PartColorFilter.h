@@ -1,7 +1,7 @@
 #pragma once
 // Catalogue filter 17, "パートカラー": colour kept only in the reds (mode 3)
 // or only outside them (mode 4), the rest turned grey.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // True for a hue 0 <= h < 0.14 or 0.8 <= h < 1.0 (a grey pixel, h = -1, is not red).
 bool IsRedHue(float h);

@@ -6,7 +6,7 @@
 // picture is not used. When none of the four fits (a picture narrower or
 // lower than 2r + 1), the four are clipped to the picture and compared the
 // same way.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // Each channel becomes the rounded mean of the chosen window. radius 1..10;
 // any other value leaves the bitmap unchanged.

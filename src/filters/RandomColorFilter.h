@@ -1,7 +1,7 @@
 #pragma once
 // Catalogue filter 4, "ランダムカラー": a duotone in a random hue inside a
 // white border.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/FilterContext.h"
 
 struct RandomColorDraw {

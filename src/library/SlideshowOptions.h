@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "filters/FilterKind.h"
 #include "transitions/TransitionKind.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Transitions made of bands across the screen: fit strips, blind slats and
 // the shutter slot.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/RunTransition.h"
 
 // Band width of the fit strips and of the blind slats, in pixels.

@@ -3,7 +3,7 @@
 // mix the bytes of the rows directly, blue, green and red alike.
 #include <cstdint>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/RunTransition.h"
 
 // One byte of a cross-fade at step t of 32: each weighted term is shifted on

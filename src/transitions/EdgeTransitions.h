@@ -1,7 +1,7 @@
 #pragma once
 // Transitions moved by one edge: wipe, slide, push and squeeze. Each takes
 // the direction (or variant) that RunTransition draws at random.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/RunTransition.h"
 
 // Wipe, direction 0..3: left to right, top to bottom, right to left, bottom to

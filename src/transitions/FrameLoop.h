@@ -1,7 +1,7 @@
 #pragma once
 // What every transition shares: the two screens it reads, the start from the
 // old screen, and the pacing of a frame.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/RunTransition.h"
 
 // The old and the new screen as a transition reads them: both of the new

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/VectorUnit.h"
 
 // Working room for scaling into rows up to MaxWidth pixels wide in all: a

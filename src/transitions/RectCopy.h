@@ -2,7 +2,7 @@
 // Block transfers between 24-bit bitmaps: whole rectangles, row by row.
 #include <cstdint>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // Copies the w x h rectangle at (sx, sy) of src to (dx, dy) of dst. Parts of
 // either rectangle outside its bitmap are left out; an empty one copies nothing.

@@ -1,7 +1,7 @@
 #pragma once
 // The one entry point of the animated image change.
 #include "display/DisplaySurface.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "platform/Clock.h"
 
 // Where a transition draws and how it paces its frames.

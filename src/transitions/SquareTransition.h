@@ -1,6 +1,6 @@
 #pragma once
 // Square: the tiles of the new screen appear in random order.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "transitions/RunTransition.h"
 
 constexpr int kSquareTile = 16;    // tile edge in pixels

@@ -4,7 +4,7 @@
 // from 2 its background.
 #include <array>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "library/SlideshowOptions.h"
 
 inline constexpr std::array<const char*, 19> kColourItemNames = {

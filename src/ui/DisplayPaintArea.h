@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 class DisplayPaintArea final : public QWidget {
  public:

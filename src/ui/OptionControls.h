@@ -1,7 +1,7 @@
 #pragma once
 // The option controls of the main window, by the names the options use. The
 // panel builders create them; OptionBinding moves SlideshowOptions in and out.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "library/SlideshowOptions.h"
 
 class QCheckBox;

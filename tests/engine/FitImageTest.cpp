@@ -4,7 +4,7 @@
 
 #include "engine/FitImage.h"
 #include "engine/FrameMargin.h"
-#include "engine/TruncProduct.h"
+#include "bitmap/TruncProduct.h"
 #include "platform/Random.h"
 
 TEST(FitImageTest, WorkedExamples) {

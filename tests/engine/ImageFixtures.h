@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // JPEG of the given colour space: JCS_RGB (3 bytes a pixel), JCS_GRAYSCALE
 // (1) or JCS_CMYK (4, written with an Adobe marker, values inverted as

@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "platform/Random.h"
 
 namespace ref {

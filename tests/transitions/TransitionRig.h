@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "display/DisplaySurface.h"
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 #include "platform/Clock.h"
 #include "transitions/RunTransition.h"
 

@@ -2,7 +2,7 @@
 // Lossless 8-bit RGB PNG output of a bitmap through libpng.
 #include <QString>
 
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 // Writes bitmap to path (through a temporary file renamed over it, so a
 // failure never leaves half a file); on failure returns false with a reason.

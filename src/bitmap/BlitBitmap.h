@@ -1,5 +1,5 @@
 #pragma once
 // Copying one bitmap into another at a position, clipped to the target.
-#include "engine/FrameBitmap.h"
+#include "bitmap/FrameBitmap.h"
 
 void BlitBitmap(FrameBitmap& target, const FrameBitmap& source, int left, int top);

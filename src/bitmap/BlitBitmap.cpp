@@ -1,4 +1,4 @@
-#include "engine/BlitBitmap.h"
+#include "bitmap/BlitBitmap.h"
 
 #include <algorithm>
 #include <cstring>
