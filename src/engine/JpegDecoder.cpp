@@ -20,6 +20,7 @@ struct ErrorManager {
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
   bool truncated;
+  const std::atomic<bool>* cancelled;
 };
 
 [[noreturn]] void Fail(j_common_ptr cinfo, const char* text) {
@@ -45,6 +46,8 @@ void OnProgress(j_common_ptr cinfo) {
   auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
   if (reinterpret_cast<ErrorManager*>(cinfo->err)->truncated) Fail(cinfo, "Premature end of JPEG file");
   if (d->input_scan_number > kMaxProgressiveScans) Fail(cinfo, "Too many scans in progressive JPEG file");
+  const std::atomic<bool>* cancelled = reinterpret_cast<ErrorManager*>(cinfo->err)->cancelled;
+  if (cancelled != nullptr && cancelled->load(std::memory_order_relaxed)) Fail(cinfo, "Decoding cancelled");
 }
 
 // Adobe files store CMYK inverted (0 = full ink); others store it plainly.
@@ -108,6 +111,7 @@ FrameBitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeO
   cinfo.err = jpeg_std_error(&err.pub);
   err.pub.error_exit = OnFatalError;
   err.pub.emit_message = OnMessage;
+  err.cancelled = options.Cancelled;
   jpeg_progress_mgr progress{};
   progress.progress_monitor = OnProgress;
   jpeg_create_decompress(&cinfo);

@@ -36,6 +36,9 @@ struct SlideshowWindows {
   TimerFactory* Timers = nullptr;
   Clock* Pacing = nullptr;
   ScreenSaver* Saver = nullptr;
+  // Hands decodes done ahead back to the user-interface thread; without it
+  // the next picture is decoded ahead on that thread.
+  UiThreadPost* Post = nullptr;
   // The monitor of the main window (MW x MH).
   std::function<QSize()> MonitorSize;
   // The rows selected in the folder and BGM lists of the options panel.
@@ -66,6 +69,8 @@ class SlideshowEngine final : private SlidePlayLists,
   ImageShow& Show() { return show_; }
   const PlayLists& Lists() const { return lists_; }
   TExifInfo& Exif() { return exif_; }
+  // The worker that decodes ahead, or null when pictures are decoded in place.
+  BackgroundDecoder* Decoder() { return decoder_.get(); }
 
   // The facts the labels show now.
   LabelFacts CurrentLabelFacts();
@@ -126,6 +131,7 @@ class SlideshowEngine final : private SlidePlayLists,
   PlayLists lists_;
   PlayListEnvironment env_;
   TExifInfo exif_;
+  std::unique_ptr<BackgroundDecoder> decoder_;
   ImageShow show_;
   TransitionState transitions_;
   std::vector<int> filterBag_;  // the shuffle filters not drawn yet this round
