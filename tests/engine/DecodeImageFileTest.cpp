@@ -276,3 +276,47 @@ TEST_F(DecodeImageFileTest, SixteenBitBmpChannelsSpanTheFullRange) {
     for (std::size_t x = 0; x < c.want.size(); ++x) ExpectPixel(b, static_cast<int>(x), 0, c.want[x]);
   }
 }
+
+namespace {
+
+// The JPEG with its frame header's height and width replaced.
+QByteArray WithFrameSize(QByteArray jpeg, int width, int height) {
+  for (qsizetype i = 2; i + 9 < jpeg.size();) {
+    const auto marker = static_cast<std::uint8_t>(jpeg[i + 1]);
+    const int length = static_cast<std::uint8_t>(jpeg[i + 2]) << 8 | static_cast<std::uint8_t>(jpeg[i + 3]);
+    if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+      jpeg[i + 5] = static_cast<char>(height >> 8);
+      jpeg[i + 6] = static_cast<char>(height & 0xFF);
+      jpeg[i + 7] = static_cast<char>(width >> 8);
+      jpeg[i + 8] = static_cast<char>(width & 0xFF);
+      return jpeg;
+    }
+    i += 2 + length;
+  }
+  ADD_FAILURE() << "no frame header";
+  return jpeg;
+}
+
+}  // namespace
+
+TEST_F(DecodeImageFileTest, DamagedJpegDataIsRefusedWithTheDecodersText) {
+  const QByteArray jpeg = MakeJpeg(64, 64, JCS_RGB, Noise(64 * 64 * 3, 5), 90);
+  const QByteArray endMarker("\xFF\xD9", 2);
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"last two bytes missing", jpeg.left(jpeg.size() - 2), "Premature end of JPEG file"},
+      {"half the data, then an end marker", jpeg.left(jpeg.size() / 2) + endMarker, "premature end of data segment"},
+      {"a frame header that claims 14000 x 14000", WithFrameSize(jpeg, 14000, 14000), "Premature end of JPEG file"},
+      {"a frame header that claims twice the size", WithFrameSize(jpeg, 128, 128), "premature end of data segment"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_TRUE(FailureOf(Write("d.jpg", c.bytes)).contains(QLatin1String(c.reason)))
+        << FailureOf(Write("d.jpg", c.bytes)).toStdString();
+  }
+  EXPECT_TRUE(FailureOf(Write("whole.jpg", jpeg)).isEmpty());
+}
