@@ -45,7 +45,7 @@ void Execute(Job& job) {
   } catch (const ImageError& e) {
     result.Error = e.File().isEmpty() ? ImageError(job.path, e.Reason()) : e;
   } catch (const std::bad_alloc&) {
-    result.Error = ImageError(job.path, QStringLiteral("メモリが足りません。"));
+    result.Error = ImageError(job.path, OutOfMemoryReason());
   } catch (const std::exception& e) {
     result.Error = ImageError(job.path, QString::fromLocal8Bit(e.what()));
   }

@@ -450,11 +450,13 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
-  SyncOptionsFromControls();
-  CollectAppOptions(options_, context_.Settings);
   CloseHooks hooks;
+  // The controls are read after the stop: while a slideshow runs, the effect
+  // selectors show the effects in use, and the stop puts the configured ones back.
   hooks.StopSlideshowIfRunning = [this] {
     if (session_) session_->StopIfRunning();
+    SyncOptionsFromControls();
+    CollectAppOptions(options_, context_.Settings);
   };
   const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
   closing_ = false;
