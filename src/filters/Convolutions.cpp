@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/GaussianBlur.h"
 #include "filters/Luma.h"
@@ -22,19 +23,21 @@ template <typename PerChannel>
 void Convolve3x3(const FrameBitmap& source, FrameBitmap& dest, PerChannel perChannel) {
   const int w = source.Width;
   const int h = source.Height;
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* rows[3] = {source.Row(Neighbour(y, -1, h)), source.Row(y), source.Row(Neighbour(y, 1, h))};
-    std::uint8_t* out = dest.Row(y);
-    for (int x = 0; x < w; ++x) {
-      const int cols[3] = {Neighbour(x, -1, w) * 3, x * 3, Neighbour(x, 1, w) * 3};
-      for (int c = 0; c < 3; ++c) {
-        int v[3][3];
-        for (int i = 0; i < 3; ++i)
-          for (int j = 0; j < 3; ++j) v[i][j] = rows[i][cols[j] + c];
-        out[x * 3 + c] = perChannel(v);
+  ParallelRows(h, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      const std::uint8_t* rows[3] = {source.Row(Neighbour(y, -1, h)), source.Row(y), source.Row(Neighbour(y, 1, h))};
+      std::uint8_t* out = dest.Row(y);
+      for (int x = 0; x < w; ++x) {
+        const int cols[3] = {Neighbour(x, -1, w) * 3, x * 3, Neighbour(x, 1, w) * 3};
+        for (int c = 0; c < 3; ++c) {
+          int v[3][3];
+          for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) v[i][j] = rows[i][cols[j] + c];
+          out[x * 3 + c] = perChannel(v);
+        }
       }
     }
-  }
+  });
 }
 
 }  // namespace
@@ -51,25 +54,29 @@ void HardSharpen(FrameBitmap& bitmap, int n) {
   // The sum of all splits into row sums because the outside rule replaces
   // rows and columns independently.
   std::vector<int> rowSums(static_cast<std::size_t>(h) * rowBytes);
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* in = source.Row(y);
-    int* sums = rowSums.data() + static_cast<std::size_t>(y) * rowBytes;
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c) {
-        int s = 0;
-        for (int d = -half; d <= half; ++d) s += in[Neighbour(x, d, w) * 3 + c];
-        sums[x * 3 + c] = s;
-      }
-  }
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* centre = source.Row(y);
-    std::uint8_t* out = bitmap.Row(y);
-    for (std::size_t e = 0; e < rowBytes; ++e) {
-      int all = 0;
-      for (int d = -half; d <= half; ++d) all += rowSums[static_cast<std::size_t>(Neighbour(y, d, h)) * rowBytes + e];
-      out[e] = ClampByte((n * n + 1) * centre[e] - all);
+  ParallelRows(h, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      const std::uint8_t* in = source.Row(y);
+      int* sums = rowSums.data() + static_cast<std::size_t>(y) * rowBytes;
+      for (int x = 0; x < w; ++x)
+        for (int c = 0; c < 3; ++c) {
+          int s = 0;
+          for (int d = -half; d <= half; ++d) s += in[Neighbour(x, d, w) * 3 + c];
+          sums[x * 3 + c] = s;
+        }
     }
-  }
+  });
+  ParallelRows(h, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      const std::uint8_t* centre = source.Row(y);
+      std::uint8_t* out = bitmap.Row(y);
+      for (std::size_t e = 0; e < rowBytes; ++e) {
+        int all = 0;
+        for (int d = -half; d <= half; ++d) all += rowSums[static_cast<std::size_t>(Neighbour(y, d, h)) * rowBytes + e];
+        out[e] = ClampByte((n * n + 1) * centre[e] - all);
+      }
+    }
+  });
 }
 
 void EdgeSketch(FrameBitmap& bitmap) {

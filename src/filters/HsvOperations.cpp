@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/HsvConversion.h"
 #include "filters/Luma.h"
@@ -31,13 +32,15 @@ void Posterize(FrameBitmap& bitmap, int levels) {
     const int level = band == levels - 1 ? 255 : static_cast<int>(band * levelStep);
     for (int y = std::min(from, 256); y < 256; ++y) levelOf[y] = static_cast<float>(level);
   }
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    const float level = levelOf[Luma(p[2], p[1], p[0])];
-    const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
-    StoreRounded(p, HsvToRgb(hsv.h, hsv.s, level));
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3) {
+      const float level = levelOf[Luma(p[2], p[1], p[0])];
+      const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
+      StoreRounded(p, HsvToRgb(hsv.h, hsv.s, level));
+    }
+  });
 }
 
 // The 32-byte vectors below never cross a function boundary the caller sees.
@@ -135,5 +138,7 @@ void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturat
 }
 
 void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor) {
-  for (int y = 0; y < bitmap.Height; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
+  });
 }

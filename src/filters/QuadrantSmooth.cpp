@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 
 // The 32-byte vectors below never cross a function boundary the caller sees.
@@ -159,10 +160,10 @@ constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
   return RoundHalfEvenDiv(bins.sums[modal], top >> 4);
 }
 
+// Output rows begin..end-1 of the smoothing; rows are independent.
 __attribute__((target_clones("avx2", "default")))
-void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
-  const WindowScores scores(source, r + 1);
-  for (int y = 0; y < source.Height; ++y) {
+void QuadrantSmoothRows(const FrameBitmap& source, FrameBitmap& out, int r, const WindowScores& scores, int begin, int end) {
+  for (int y = begin; y < end; ++y) {
     for (int x = 0; x < source.Width; ++x) {
       const Window w = ChooseWindow(scores, source, x, y, r);
       int sums[3] = {0, 0, 0};
@@ -179,6 +180,11 @@ void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
       for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
     }
   }
+}
+
+void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+  const WindowScores scores(source, r + 1);
+  ParallelRows(source.Height, [&](int begin, int end) { QuadrantSmoothRows(source, out, r, scores, begin, end); });
 }
 
 [[gnu::always_inline]] inline void RemoveValue(ValueBins& bins, int v) {
@@ -268,23 +274,31 @@ void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) 
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(bins[c]));
 }
 
+// Output rows begin..end-1 of the oil paint; rows are independent.
 __attribute__((target_clones("avx2", "default")))
-void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
-  const WindowScores scores(source, r + 1);
-  std::unique_ptr<std::uint8_t[]> colours;
-  int columns = 0;
-  OilColoursOfWindows(source, r + 1, colours, columns);
-  for (int y = 0; y < source.Height; ++y) {
+void OilPaintRows(const FrameBitmap& source, FrameBitmap& out, int r, const WindowScores& scores,
+                  const std::uint8_t* colours, int columns, int begin, int end) {
+  for (int y = begin; y < end; ++y) {
     for (int x = 0; x < source.Width; ++x) {
       const Window w = ChooseWindow(scores, source, x, y, r);
       std::uint8_t* o = out.At(x, y);
       if (w.x1 - w.x0 == r && w.y1 - w.y0 == r) {
-        std::memcpy(o, colours.get() + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
+        std::memcpy(o, colours + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
       } else {
         OilColourOf(source, w, o);
       }
     }
   }
+}
+
+void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+  const WindowScores scores(source, r + 1);
+  std::unique_ptr<std::uint8_t[]> colours;
+  int columns = 0;
+  OilColoursOfWindows(source, r + 1, colours, columns);
+  ParallelRows(source.Height, [&](int begin, int end) {
+    OilPaintRows(source, out, r, scores, colours.get(), columns, begin, end);
+  });
 }
 
 }  // namespace
