@@ -29,12 +29,14 @@ if [ -z "${BRINMORA_PROBE_INNER:-}" ]; then
       rm -rf "$photos"
       mkdir -p "$photos"
       echo "drawing eight 24-megapixel photos into $photos ..." >&2
-      colours=("#1e3c72-#a8c0ff" "#ff7e5f-#feb47b" "#11998e-#38ef7d" "#0f2027-#2c5364"
-               "#c33764-#1d2671" "#f7971e-#ffd200" "#355c7d-#c06c84" "#134e5e-#71b280")
-      for i in 0 1 2 3 4 5 6 7; do
-        convert -size 6000x4000 "gradient:${colours[$i]}" -seed "$i" -attenuate 0.4 +noise Gaussian \
-          -fill "#00000050" -draw "circle $((1500 + i * 400)),2000 $((2500 + i * 400)),2600" \
-          -quality 90 -sampling-factor 4:2:0 "$photos/photo$i.jpg"
+      # One grainy photo, then cheap variations of it: the grain keeps the
+      # decoder as busy as a real photo's detail does.
+      convert -size 6000x4000 "gradient:#1e3c72-#a8c0ff" -seed 1 -attenuate 0.4 +noise Gaussian \
+        -fill "#00000050" -draw "circle 2000,2000 3000,2600" -quality 90 -sampling-factor 4:2:0 "$photos/photo0.jpg"
+      variations=("-flop" "-flip" "-negate" "-modulate 100,160,40" "-modulate 100,60,140" "-flop -flip" "-flop -negate")
+      for i in 1 2 3 4 5 6 7; do
+        # shellcheck disable=SC2086
+        convert "$photos/photo0.jpg" ${variations[$((i - 1))]} -quality 90 -sampling-factor 4:2:0 "$photos/photo$i.jpg"
       done
       touch "$photos/.complete"
     fi
@@ -72,6 +74,8 @@ import pyatspi
 
 seconds = float(sys.argv[1])
 raw_file = sys.argv[2]
+# A long block must come back as a long delay, not as a timed-out call.
+pyatspi.setTimeout(60000, 60000)
 
 def find_window():
     desktop = pyatspi.Registry.getDesktop(0)
@@ -96,7 +100,10 @@ start = time.monotonic()
 next_probe = start
 while time.monotonic() - start < seconds:
     sent = time.monotonic()
-    component.getExtents(pyatspi.DESKTOP_COORDS)
+    try:
+        component.getExtents(pyatspi.DESKTOP_COORDS)
+    except Exception as e:  # the program went away or did not answer at all
+        sys.exit(f"latency-probe: the probe failed after {time.monotonic() - sent:.1f} s: {e}")
     answered = time.monotonic()
     delays.append((sent - start, (answered - sent) * 1000.0))
     next_probe += 0.020
