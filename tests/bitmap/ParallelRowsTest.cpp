@@ -47,7 +47,17 @@ TEST(ParallelRows, UsesTheOtherCoresAndRunsNestedCallsInPlace) {
       EXPECT_EQ(std::this_thread::get_id(), self);
       nestedRows += e - b;
     });
-    std::this_thread::sleep_for(std::chrono::microseconds(200));  // lets every thread take a band
+    // Holds each thread in its band until all three have one, so the test
+    // does not depend on how fast the workers wake.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+      {
+        std::lock_guard lock(mutex);
+        if (threads.size() >= 3) break;
+      }
+      if (std::chrono::steady_clock::now() > deadline) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
   });
   EXPECT_EQ(nestedRows.load(), 300);
   EXPECT_EQ(threads.size(), 3u);
