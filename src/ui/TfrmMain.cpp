@@ -334,7 +334,10 @@ void TfrmMain::DisplayWindowCreated(TfrmDisplay* display) {
   session_ = std::make_unique<SlideshowSession>(*this, *display);
   PrepareMusicPlayer(pendingHandOver_);
   pendingHandOver_.clear();
+  // The button and the File menu's item start the same command once the
+  // display window exists to play in.
   btnSlide_->setEnabled(true);
+  menu_.mnSlide->setEnabled(true);
   connect(btnSlide_, &QPushButton::clicked, this, &TfrmMain::StartOrPause);
   if (ShouldAutoStart(context_.Settings, context_.Arguments, context_.RunMode.Mode)) StartOrPause();
 }
