@@ -6,6 +6,7 @@
 #include "display/ExifLines.h"
 #include "display/MusicLabel.h"
 #include "filters/DrawShuffleFilter.h"
+#include "transitions/IncreaseFilterChoice.h"
 #include "library/OptionItems.h"
 #include "library/SlideshowLibrary.h"
 
@@ -29,7 +30,8 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
       windows_(std::move(windows)),
       env_{*windows_.Dialogs, windows_.Progress, [this] { return windows_.Display->IsShowing(); },
            [] { /* the slideshow control moves on to the next folder itself */ }},
-      show_(*windows_.Surface, *windows_.Dialogs, *windows_.Pacing, exif_) {
+      show_(*windows_.Surface, *windows_.Dialogs, *windows_.Pacing, exif_),
+      pile_(*windows_.Surface, *windows_.Pacing, *windows_.Dialogs) {
   exif_.OnError = [](int) { return false; };  // metadata failures are silent
 
   BgmControllerHooks hooks;
@@ -49,6 +51,10 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
                              control_->FolderChangeInProgress()};
   };
   show_.LayOutLabels = [this] { labels_->LayOutLabels(); };
+  show_.ShowWithIncrease = [this](ImageShow& show) {
+    const SlideshowOptions& o = Options();
+    pile_.ShowWithIncrease(show, IncreaseSettings{o.PhotoLongSize, o.IncFrame, o.IncRotate, increaseFilter_});
+  };
 
   SlideControlPorts ports;
   ports.PlayLists = this;
@@ -145,6 +151,7 @@ void SlideshowEngine::ClearScreenAfterStop() {
   show_.ScreenBitmap.Fill(Options().BkColor);
   windows_.Surface->PresentFrame(show_.ScreenBitmap);
   show_.ReleaseScreens();
+  pile_.Release();
 }
 
 // ---- effects ----------------------------------------------------------------
@@ -161,19 +168,35 @@ int SlideshowEngine::DrawShuffleFilter() {
   const auto& imgCheck = Options().ImgCheck;
   for (std::size_t i = 0; i < checks.size() && i < imgCheck.size(); ++i) checks[i] = imgCheck[i];
   int drawn = control_->ActiveFilter();  // the alternation with "なし" looks at it
-  return ::DrawShuffleFilter(filterBag_, checks, drawn, [this] { windows_.Dialogs->ProcessPendingMessages(); });
+  ::DrawShuffleFilter(filterBag_, checks, drawn, [this] { windows_.Dialogs->ProcessPendingMessages(); });
+  filterDrawnNow_ = drawn;
+  return drawn;
 }
 
 int SlideshowEngine::DrawShuffleTransition() {
   TransitionChecks checks{};
   const auto& slideCheck = Options().SlideCheck;
   for (std::size_t i = 0; i < checks.size() && i < slideCheck.size(); ++i) checks[i] = slideCheck[i];
-  return ::DrawShuffleTransition(transitions_, checks, show_.HasPreviousScreen, windows_.Dialogs);
+  const int drawn = ::DrawShuffleTransition(transitions_, checks, show_.HasPreviousScreen, windows_.Dialogs);
+  // The pile filter must suit the image filter of the coming images: the one
+  // drawn at this same effect change, else the one in force.
+  const int imageFilter = filterDrawnNow_ >= 0 ? filterDrawnNow_ : control_->ActiveFilter();
+  filterDrawnNow_ = -1;
+  if (drawn == static_cast<int>(TransitionKind::Increase)) {
+    FilterChecks increaseChecks{};
+    const auto& incCheck = Options().IncreaseCheck;
+    for (std::size_t i = 0; i < increaseChecks.size() && i < incCheck.size(); ++i) increaseChecks[i] = incCheck[i];
+    increaseFilter_ = DrawIncreaseFilter(increaseFilterBag_, increaseChecks, imageFilter);
+  }
+  return drawn;
 }
 
 void SlideshowEngine::EmptyEffectBags() {
   filterBag_.clear();
   transitions_.TransitionBag.clear();
+  // A new slideshow starts a new round, from the pile filters checked now.
+  increaseFilterBag_.clear();
+  filterDrawnNow_ = -1;
 }
 
 void SlideshowEngine::SetIncreaseFilterFromOptions() { increaseFilter_ = Options().IncreaseIdx; }

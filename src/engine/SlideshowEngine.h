@@ -12,6 +12,7 @@
 #include "display/ExifInfo.h"
 #include "display/LabelController.h"
 #include "engine/ImageShow.h"
+#include "engine/IncreasePile.h"
 #include "engine/LoadingLabel.h"
 #include "engine/PlayListBuilder.h"
 #include "engine/PlayLists.h"
@@ -64,6 +65,8 @@ class SlideshowEngine final : private SlidePlayLists,
   LabelController& Labels() { return *labels_; }
   BgmController& Music() { return *bgm_; }
   ImageShow& Show() { return show_; }
+  const IncreasePile& Pile() const { return pile_; }
+  int IncreaseFilter() const { return increaseFilter_; }
   const PlayLists& Lists() const { return lists_; }
   TExifInfo& Exif() { return exif_; }
 
@@ -127,6 +130,9 @@ class SlideshowEngine final : private SlidePlayLists,
   PlayListEnvironment env_;
   TExifInfo exif_;
   ImageShow show_;
+  IncreasePile pile_;
+  std::vector<int> increaseFilterBag_;  // the pile filters not drawn yet this round
+  int filterDrawnNow_ = -1;  // the image filter drawn at this effect change, until the transition draw
   TransitionState transitions_;
   std::vector<int> filterBag_;  // the shuffle filters not drawn yet this round
   int increaseFilter_ = -1;
