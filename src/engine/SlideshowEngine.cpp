@@ -37,7 +37,7 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
   BgmControllerHooks hooks;
   hooks.refreshLabels = [this] { labels_->LayOutLabels(); };
   hooks.showPlayState = [this](const QString& text) { windows_.Boxes->SetBoxText(LabelBox::State, text); };
-  hooks.stopArtworkTimer = [] {};
+  hooks.stopArtworkTimer = [this] { artwork_->StopTimer(); };
   hooks.setTimerReady = [this](bool ready) { control_->SetTimerReady(ready); };
   hooks.slideshowPaused = [this] { return control_->State() == PlayState::Paused; };
   bgm_ = std::make_unique<BgmController>(player_, lists_, *windows_.Timers, std::move(hooks));
@@ -45,6 +45,21 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
   labels_ = std::make_unique<LabelController>(
       [this]() -> SlideshowOptions& { return library_.Options(); }, [this] { return CurrentLabelFacts(); },
       *windows_.Measure, *windows_.Boxes, *windows_.Timers, *windows_.Pacing);
+
+  artwork_ = std::make_unique<ArtworkDisplay>(*bgm_, *windows_.Timers, *windows_.Pacing, *windows_.Dialogs, [this] {
+    const SlideshowOptions& o = Options();
+    ArtworkFacts f;
+    f.ArtShown = o.Art;
+    f.UseBgm = o.UseBGM;
+    f.BgmPlayListEmpty = lists_.BgmPlayList.isEmpty();
+    f.SlideshowPaused = control_ && control_->State() == PlayState::Paused;
+    f.ArtName = o.ArtName;
+    f.ArtSize = o.ArtSize;
+    f.ArtEffect = o.ArtEffect;
+    return f;
+  });
+  artwork_->SetView(windows_.Artwork);
+  artwork_->SetScreen(&show_.ScreenBitmap);
 
   show_.Position = [this] {
     return ImageShowPosition{&lists_.ImagePlayList, lists_.FolderPlayIndex, lists_.CurrentImageIndex,
@@ -210,6 +225,7 @@ void SlideshowEngine::StartBgm() { bgm_->StartBgm(); }
 void SlideshowEngine::StopMusicTimers() {
   bgm_->TimerBGM().Stop();
   bgm_->TimerBGMPlayTime().Stop();
+  artwork_->StopTimer();
 }
 
 void SlideshowEngine::ReturnBgmListAfterStop() {
@@ -297,6 +313,11 @@ LabelFacts SlideshowEngine::CurrentLabelFacts() {
     f.StateLayoutText = BgmStateLayoutText(player_.State(), o.cbBGM);
     f.StateText = bgm_->PlayStateText();
   }
+  // The artwork is shown, hidden or loaded as part of a layout that is made.
+  const bool musicOn = o.UseBGM && !f.BgmPlayListEmpty;
+  if (o.UseLabel && f.DisplayShowing && !(musicOn && !f.PlayerHoldsFile)) artwork_->Refresh();
+  f.ArtWidth = artwork_->PanelWidth();
+  f.ArtHeight = artwork_->PanelHeight();
   if (o.Exif || o.Date) {
     RefreshExifCache(f.CurrentImageFile);
     f.ExifLines = exifLines_;

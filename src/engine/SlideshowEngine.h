@@ -18,6 +18,7 @@
 #include "engine/PlayLists.h"
 #include "engine/ProgressWindow.h"
 #include "engine/SlideControl.h"
+#include "music/ArtworkDisplay.h"
 #include "music/BgmController.h"
 #include "music/MusicPlayer.h"
 #include "transitions/TransitionShuffle.h"
@@ -37,6 +38,7 @@ struct SlideshowWindows {
   TimerFactory* Timers = nullptr;
   Clock* Pacing = nullptr;
   ScreenSaver* Saver = nullptr;
+  ArtworkView* Artwork = nullptr;  // the artwork panel; none: nothing painted
   // The monitor of the main window (MW x MH).
   std::function<QSize()> MonitorSize;
   // The rows selected in the folder and BGM lists of the options panel.
@@ -64,6 +66,7 @@ class SlideshowEngine final : private SlidePlayLists,
   SlideControl& Control() { return *control_; }
   LabelController& Labels() { return *labels_; }
   BgmController& Music() { return *bgm_; }
+  ArtworkDisplay& Artwork() { return *artwork_; }
   ImageShow& Show() { return show_; }
   const IncreasePile& Pile() const { return pile_; }
   int IncreaseFilter() const { return increaseFilter_; }
@@ -108,7 +111,7 @@ class SlideshowEngine final : private SlidePlayLists,
   void StartBgm() override;
   void PauseBgm() override { bgm_->PauseBgm(); }
   void StopBgm() override { bgm_->StopBgm(); }
-  void RestartArtworkTimer() override {}
+  void RestartArtworkTimer() override { artwork_->RestartTimerAfterResume(); }
   void StopMusicTimers() override;
   QString CurrentBgmFile() const override { return bgm_->CurrentBgmFile(); }
   void ReturnBgmListAfterStop() override;
@@ -139,6 +142,7 @@ class SlideshowEngine final : private SlidePlayLists,
   int savedPreviewPosition_ = 0;
   std::unique_ptr<BgmController> bgm_;
   std::unique_ptr<LabelController> labels_;
+  std::unique_ptr<ArtworkDisplay> artwork_;
   std::unique_ptr<SlideControl> control_;
   // The Exif facts of the file last shown, read once per file.
   QString exifFile_;
