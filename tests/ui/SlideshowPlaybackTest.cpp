@@ -313,3 +313,49 @@ TEST(SlideshowPlaybackTest, ShuffledIncreaseDrawsAPileFilterThatSuitsTheNewImage
 }
 
 }  // namespace
+
+namespace {
+
+// The artwork of the playing track in its panel on the real display, at the
+// far end of the music group, painted with the sized picture.
+TEST(SlideshowPlaybackTest, ArtworkPanelShowsTheTracksCover) {
+  PlaybackRig rig({{"0.png", Qt::red}});
+  ASSERT_TRUE(rig.saved);
+  const QString music = rig.program.filePath("music");
+  QDir().mkpath(music);
+  QFile song(music + "/song.mp3");
+  ASSERT_TRUE(song.open(QIODevice::WriteOnly));
+  song.close();
+  QImage cover(400, 200, QImage::Format_RGB32);
+  cover.fill(qRgb(250, 200, 0));
+  ASSERT_TRUE(cover.save(music + "/cover.png"));
+  rig.library.Bgms() = {ListEntry{true, "song.mp3", music}};
+  SlideshowOptions& o = rig.library.Options();
+  o.UseBGM = true;
+  o.ArtName = "cover.png";
+  o.ArtSize = 0;  // 100 pixels high
+  o.GGroupPos = 1;  // music group at the top right
+  rig.w.Artwork = &rig.display;
+  SlideshowEngine& engine = rig.Engine();
+  engine.Control().StartSlideshow();
+  ASSERT_EQ(engine.Control().State(), PlayState::Playing) << rig.Messages().toStdString();
+  QWidget* panel = rig.display.ArtPanel();
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->size(), QSize(200, 100));
+  const QSize m = rig.display.MonitorSize();
+  EXPECT_EQ(panel->x(), m.width() - 200 - 9);
+  EXPECT_GT(panel->y(), 9);  // below the title and the state
+  const QImage& painted = rig.display.ArtBox()->Picture();
+  ASSERT_EQ(painted.size(), QSize(200, 100));
+  EXPECT_EQ(painted.pixel(100, 50), qRgb(250, 200, 0));
+  EXPECT_TRUE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().PauseSlideshow();
+  EXPECT_FALSE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().StartSlideshow();
+  EXPECT_TRUE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().StopSlideshow();
+  EXPECT_FALSE(engine.Artwork().TimerArt().IsActive());
+  EXPECT_FALSE(panel->isVisible());
+}
+
+}  // namespace
