@@ -118,7 +118,7 @@ int RunIncrease(const std::vector<std::string>& args) {
                          QString::fromStdString(args[i]));
   }
   if (!haveScreen || files.size() < 2) return Fail(QStringLiteral("usage: ") + QLatin1String(kUsage));
-  if (seed >= 0) SeedRandom(static_cast<std::uint64_t>(seed));
+  ApplySeed(seed);
   BuildFilterTables();
 
   const QString outDir = QString::fromLocal8Bit(files.back().c_str());
