@@ -5,6 +5,10 @@
 #include "transitions/BandTransitions.h"
 #include "transitions/BlendTransitions.h"
 #include "transitions/EdgeTransitions.h"
+#include "transitions/FlipTransition.h"
+#include "transitions/PageTransition.h"
+#include "transitions/PeelTransition.h"
+#include "transitions/SeparateTransition.h"
 #include "transitions/RunTransition.h"
 #include "transitions/TransitionKind.h"
 #include "transitions/TransitionShuffle.h"
@@ -23,6 +27,7 @@ TEST(RunTransition, DrawsTheDirectionFromTheSharedGenerator) {
       {TransitionKind::Wipe, 4, Wipe},   {TransitionKind::Slide, 8, Slide},
       {TransitionKind::Push, 4, Push},   {TransitionKind::Fit, 2, Fit},
       {TransitionKind::Blind, 2, Blind}, {TransitionKind::Squeeze, 4, Squeeze},
+      {TransitionKind::Page, 2, Page},   {TransitionKind::Peel, 4, Peel},
   };
   for (const Drawn& d : drawn) {
     for (std::uint64_t seed = 1; seed <= 10; ++seed) {
@@ -35,6 +40,24 @@ TEST(RunTransition, DrawsTheDirectionFromTheSharedGenerator) {
       d.run(choice, direct.Old, direct.New, direct.Context());
       ASSERT_EQ(viaRun.Frames(), direct.Frames()) << "seed " << seed;
       ASSERT_EQ(viaRun.Log, direct.Log);
+    }
+  }
+}
+
+TEST(RunTransition, FlipAndSeparateDrawTheirPlanFromTheSharedGenerator) {
+  using PlanRun = void (*)(const FourPartPlan&, const FrameBitmap&, const FrameBitmap&, const TransitionContext&);
+  const std::pair<TransitionKind, PlanRun> kinds[] = {{TransitionKind::Flip, Flip},
+                                                      {TransitionKind::Separate, Separate}};
+  for (const auto& [kind, run] : kinds) {
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE(kTransitionNames[static_cast<int>(kind)]);
+      SeedRandom(seed);
+      const FourPartPlan plan = DrawFourPartPlan();
+      TransitionRig viaRun(40, 32), direct(40, 32);
+      SeedRandom(seed);
+      RunTransition(static_cast<int>(kind), viaRun.Old, viaRun.New, viaRun.Context());
+      run(plan, direct.Old, direct.New, direct.Context());
+      ASSERT_EQ(viaRun.Frames(), direct.Frames()) << "seed " << seed;
     }
   }
 }
