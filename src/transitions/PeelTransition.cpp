@@ -72,17 +72,28 @@ void Peel(int variant, const FrameBitmap& previous, const FrameBitmap& next,
   FrameBitmap back;
   MakePeelBack(incoming, rows, back);
 
+  // The uncovered part of the new screen only grows, and nothing else is
+  // drawn over it: each frame copies just what it gained, the length
+  // uncovered along the axis from the peeling edge.
+  int uncovered = 0;
+  const auto uncover = [&](int length) {
+    if (length <= uncovered) return;
+    if (fromStart)
+      CopySpan(screen, rows, uncovered, incoming, uncovered, length - uncovered);
+    else
+      CopySpan(screen, rows, e - length, incoming, e - length, length - uncovered);
+    uncovered = length;
+  };
+
   // Curling. The part not yet lifted keeps the old picture: it only shrinks,
   // so ScreenBitmap still holds it from the frame before.
   for (int k = 0; k <= 32; ++k) {
     const int s = k * d;
-    if (fromStart) {
-      CopySpan(screen, rows, 0, incoming, 0, s);
+    uncover(s);
+    if (fromStart)
       CopySpan(screen, rows, s, back, e - s, s);
-    } else {
-      CopySpan(screen, rows, e - s, incoming, e - s, s);
+    else
       CopySpan(screen, rows, e - 2 * s, back, 0, s);
-    }
     SleepAndPresent(context, kPeelSleepMs);
   }
   // Sliding off. The flap covers everything from the uncovered part to the
@@ -96,10 +107,10 @@ void Peel(int variant, const FrameBitmap& previous, const FrameBitmap& next,
       CopyWholeScreen(screen, incoming);
     } else if (fromStart) {
       const int flap = e - h - s;
-      CopySpan(screen, rows, 0, incoming, 0, h + s);
+      uncover(h + s);
       CopySpan(screen, rows, h + s, back, e - 2 * s - flap, flap);
     } else {
-      CopySpan(screen, rows, h - s, incoming, h - s, e - h + s);
+      uncover(e - h + s);
       CopySpan(screen, rows, 0, back, 2 * s, h - s);
     }
     SleepAndPresent(context, kPeelSleepMs);
