@@ -73,22 +73,6 @@ TEST(SoftFocus, AverageOfPictureAndBlurThenContrast) {
   }
 }
 
-void RefHardSharpen(FrameBitmap& b, int n) {
-  const FrameBitmap src = b;
-  const int half = n / 2;
-  for (int y = 0; y < b.Height; ++y)
-    for (int x = 0; x < b.Width; ++x)
-      for (int c = 0; c < 3; ++c) {
-        int s = 0;
-        for (int dy = -half; dy <= half; ++dy)
-          for (int dx = -half; dx <= half; ++dx) {
-            const int v = Ch(src, ref::Near(x, dx, b.Width), ref::Near(y, dy, b.Height), c);
-            s += (dx == 0 && dy == 0) ? n * n * v : -v;
-          }
-        Ch(b, x, y, c) = static_cast<std::uint8_t>(ref::Clamp(s));
-      }
-}
-
 TEST(HardSharpen, SizesGuardsAndTheOutsideRule) {
   FrameBitmap four = ref::RandomPicture(9, 9, 3);
   HardSharpen(four, 4);
@@ -100,43 +84,9 @@ TEST(HardSharpen, SizesGuardsAndTheOutsideRule) {
     for (const auto& [w, h] : {std::pair{21, 13}, std::pair{3, 2}}) {
       FrameBitmap got = ref::PhotoLikePicture(w, h, n), expected = got;
       HardSharpen(got, n);
-      RefHardSharpen(expected, n);
+      ref::HardSharpen(expected, n);
       EXPECT_EQ(got, expected) << n << " on " << w << "x" << h;
     }
-}
-
-void RefEdgeSketch(FrameBitmap& b) {
-  const FrameBitmap src = b;
-  const int gxk[3][3] = {{-1, 0, 1}, {-2, 0, 2}, {-1, 0, 1}}, gyk[3][3] = {{-1, -2, -1}, {0, 0, 0}, {1, 2, 1}};
-  for (int y = 0; y < b.Height; ++y)
-    for (int x = 0; x < b.Width; ++x)
-      for (int c = 0; c < 3; ++c) {
-        int gx = 0, gy = 0;
-        for (int i = 0; i < 3; ++i)
-          for (int j = 0; j < 3; ++j) {
-            const int v = Ch(src, ref::Near(x, j - 1, b.Width), ref::Near(y, i - 1, b.Height), c);
-            gx += gxk[i][j] * v;
-            gy += gyk[i][j] * v;
-          }
-        Ch(b, x, y, c) = static_cast<std::uint8_t>(255 - ref::Round(std::sqrt(static_cast<double>(gx * gx + gy * gy))));
-      }
-  ref::ToGrey(b);
-}
-
-void RefLaplacianSketch(FrameBitmap& b) {
-  const FrameBitmap src = b;
-  for (int y = 0; y < b.Height; ++y)
-    for (int x = 0; x < b.Width; ++x)
-      for (int c = 0; c < 3; ++c) {
-        int l = 0;
-        for (int i = -1; i <= 1; ++i)
-          for (int j = -1; j <= 1; ++j) {
-            const int v = Ch(src, ref::Near(x, j, b.Width), ref::Near(y, i, b.Height), c);
-            l += (i == 0 && j == 0) ? 8 * v : -v;
-          }
-        Ch(b, x, y, c) = static_cast<std::uint8_t>(255 - ref::Clamp(l));
-      }
-  ref::ToGrey(b);
 }
 
 TEST(Sketches, UniformGivesWhiteAndPicturesMatchTheDefinitions) {
@@ -149,16 +99,16 @@ TEST(Sketches, UniformGivesWhiteAndPicturesMatchTheDefinitions) {
   const FrameBitmap picture = ref::PhotoLikePicture(25, 17, 4);
   FrameBitmap got = picture, expected = picture;
   EdgeSketch(got);
-  RefEdgeSketch(expected);
+  ref::EdgeSketch(expected);
   EXPECT_EQ(got, expected);
   got = expected = picture;
   LaplacianSketch(got);
-  RefLaplacianSketch(expected);
+  ref::LaplacianSketch(expected);
   EXPECT_EQ(got, expected);
   for (int strength : {55, 100}) {
     FrameBitmap a = picture, b = picture;
-    RefEdgeSketch(a);
-    RefLaplacianSketch(b);
+    ref::EdgeSketch(a);
+    ref::LaplacianSketch(b);
     expected = picture;
     for (std::size_t i = 0; i < expected.Pixels.size(); ++i) {
       const int x = a.Pixels[i] * b.Pixels[i];
@@ -202,63 +152,6 @@ TEST(LineArt, GreyThresholdAndThePictureDefinition) {
   EXPECT_EQ(got, expected);
 }
 
-// The plain quadrant definition; pictures here are large enough for a usable window everywhere.
-struct RefWindow {
-  int x0, y0;
-};
-RefWindow RefChoose(const FrameBitmap& src, int x, int y, int r) {
-  const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
-  const int far[4][2] = {{x - r, y - r}, {x + r, y - r}, {x + r, y + r}, {x - r, y + r}};
-  int best = 0, bestScore = 1 << 30;
-  for (int k = 0; k < 4; ++k) {
-    int score = 1000;
-    if (far[k][0] >= 0 && far[k][0] < src.Width && far[k][1] >= 0 && far[k][1] < src.Height) {
-      score = 0;
-      for (int c = 0; c < 3; ++c) {
-        int mx = 0, mn = 255;
-        for (int yy = corners[k][1]; yy <= corners[k][1] + r; ++yy)
-          for (int xx = corners[k][0]; xx <= corners[k][0] + r; ++xx) {
-            mx = std::max(mx, Ch(src, xx, yy, c));
-            mn = std::min(mn, Ch(src, xx, yy, c));
-          }
-        score += mx - mn;
-      }
-    }
-    if (score < bestScore) {
-      bestScore = score;
-      best = k;
-    }
-  }
-  return {corners[best][0], corners[best][1]};
-}
-
-FrameBitmap RefQuadrant(const FrameBitmap& src, int r, bool oil) {
-  FrameBitmap out = src;
-  for (int y = 0; y < src.Height; ++y)
-    for (int x = 0; x < src.Width; ++x) {
-      const RefWindow w = RefChoose(src, x, y, r);
-      for (int c = 0; c < 3; ++c) {
-        int sum = 0, counts[16] = {}, sums[16] = {};
-        for (int yy = w.y0; yy <= w.y0 + r; ++yy)
-          for (int xx = w.x0; xx <= w.x0 + r; ++xx) {
-            const int v = Ch(src, xx, yy, c);
-            sum += v;
-            counts[v / 16]++;
-            sums[v / 16] += v;
-          }
-        if (!oil) {
-          Ch(out, x, y, c) = static_cast<std::uint8_t>(ref::Round(static_cast<double>(sum) / ((r + 1) * (r + 1))));
-        } else {
-          int modal = 0;
-          for (int b = 1; b < 16; ++b)
-            if (counts[b] > counts[modal]) modal = b;
-          Ch(out, x, y, c) = static_cast<std::uint8_t>(ref::Round(static_cast<double>(sums[modal]) / counts[modal]));
-        }
-      }
-    }
-  return out;
-}
-
 TEST(QuadrantSmooth, WindowChoices) {
   // Radius 1 on 3 x 3, red only: every window of the centre spreads 4, and
   // only the upper-left one (14, 10 / 10, 10) has the mean 11; the others 9.
@@ -295,10 +188,10 @@ TEST(QuadrantSmooth, MatchesThePlainDefinition) {
     const FrameBitmap picture = ref::PhotoLikePicture(37, 29, r);
     FrameBitmap got = picture;
     QuadrantSmooth(got, r);
-    EXPECT_EQ(got, RefQuadrant(picture, r, false)) << r;
+    EXPECT_EQ(got, ref::QuadrantSmooth(picture, r, false)) << r;
     got = picture;
     OilPaintSmooth(got, r);
-    EXPECT_EQ(got, RefQuadrant(picture, r, true)) << r;
+    EXPECT_EQ(got, ref::QuadrantSmooth(picture, r, true)) << r;
   }
 }
 
