@@ -1,5 +1,6 @@
 #include "filters/Convolutions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -92,22 +93,79 @@ void LaplacianSketch(FrameBitmap& bitmap) {
   ToGrey(bitmap);
 }
 
+namespace {
+
+// ClampRound(sqrt(n)) for every n that rounds below 255; every larger n
+// gives 255. No integer lies at a half, so there are no ties.
+constexpr int kSqrtEnd = 64771;  // 254.5^2 = 64770.25
+const std::vector<std::uint8_t>& RoundedSquareRoots() {
+  static const std::vector<std::uint8_t> table = [] {
+    std::vector<std::uint8_t> t(kSqrtEnd);
+    for (int n = 0; n < kSqrtEnd; ++n) t[n] = static_cast<std::uint8_t>(ClampRound(std::sqrt(static_cast<double>(n))));
+    return t;
+  }();
+  return table;
+}
+
+// Rows y0..y1-1 of SketchCombine, read from source and written to dest:
+// both sketches of a pixel come from the same 3 x 3 values, so they are
+// computed side by side, turned grey and combined through one table.
+void SketchCombineRows(const FrameBitmap& source, FrameBitmap& dest, int y0, int y1, const std::uint8_t* combined,
+                       std::vector<std::uint8_t>& edgeRow, std::vector<std::uint8_t>& laplacianRow) {
+  const std::uint8_t* roots = RoundedSquareRoots().data();
+  const int w = source.Width, h = source.Height;
+  const int n = 3 * w;
+  for (int y = y0; y < y1; ++y) {
+    const std::uint8_t* up = source.Row(Neighbour(y, -1, h));
+    const std::uint8_t* mid = source.Row(y);
+    const std::uint8_t* down = source.Row(Neighbour(y, 1, h));
+    auto at = [&](int e) {
+      const int x = e / 3;
+      const int l = e + 3 * (Neighbour(x, -1, w) - x), r = e + 3 * (Neighbour(x, 1, w) - x);
+      const int gx = -up[l] + up[r] - 2 * mid[l] + 2 * mid[r] - down[l] + down[r];
+      const int gy = -up[l] - 2 * up[e] - up[r] + down[l] + 2 * down[e] + down[r];
+      const int all = up[l] + up[e] + up[r] + mid[l] + mid[e] + mid[r] + down[l] + down[e] + down[r];
+      const int squares = gx * gx + gy * gy;
+      edgeRow[e] = static_cast<std::uint8_t>(255 - (squares < kSqrtEnd ? roots[squares] : 255));
+      laplacianRow[e] = static_cast<std::uint8_t>(255 - ClampByte(9 * mid[e] - all));
+    };
+    // The first and last pixels take neighbours by the outside rule; the
+    // rest read straight to the left and right.
+    for (int e = 0; e < std::min(3, n); ++e) at(e);
+    for (int e = 3; e < n - 3; ++e) {
+      const int l = e - 3, r = e + 3;
+      const int gx = -up[l] + up[r] - 2 * mid[l] + 2 * mid[r] - down[l] + down[r];
+      const int gy = -up[l] - 2 * up[e] - up[r] + down[l] + 2 * down[e] + down[r];
+      const int all = up[l] + up[e] + up[r] + mid[l] + mid[e] + mid[r] + down[l] + down[e] + down[r];
+      const int squares = gx * gx + gy * gy;
+      edgeRow[e] = static_cast<std::uint8_t>(255 - (squares < kSqrtEnd ? roots[squares] : 255));
+      laplacianRow[e] = static_cast<std::uint8_t>(255 - ClampByte(9 * mid[e] - all));
+    }
+    for (int e = std::max(3, n - 3); e < n; ++e) at(e);
+    std::uint8_t* out = dest.Row(y);
+    for (int x = 0; x < w; ++x, out += 3) {
+      const std::uint8_t* a = edgeRow.data() + 3 * x;
+      const std::uint8_t* b = laplacianRow.data() + 3 * x;
+      const std::uint8_t v = combined[Luma(a[2], a[1], a[0]) * 256 + Luma(b[2], b[1], b[0])];
+      out[0] = out[1] = out[2] = v;
+    }
+  }
+}
+
+}  // namespace
+
 void SketchCombine(FrameBitmap& bitmap, int strength) {
-  FrameBitmap edges = bitmap;
-  EdgeSketch(edges);
-  FrameBitmap laplacian = bitmap;
-  LaplacianSketch(laplacian);
-  // The result depends only on the pair of sketch values.
+  if (bitmap.Empty()) return;
+  // The result depends only on the pair of grey sketch values.
   std::vector<std::uint8_t> combined(256 * 256);
   for (int a = 0; a < 256; ++a)
     for (int b = 0; b < 256; ++b) {
       const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
       combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
     }
-  const std::uint8_t* pa = edges.Pixels.data();
-  const std::uint8_t* pb = laplacian.Pixels.data();
-  std::uint8_t* out = bitmap.Pixels.data();
-  for (std::size_t i = 0; i < bitmap.Pixels.size(); ++i) out[i] = combined[pa[i] * 256 + pb[i]];
+  const FrameBitmap source = bitmap;
+  std::vector<std::uint8_t> edgeRow(bitmap.RowBytes()), laplacianRow(bitmap.RowBytes());
+  SketchCombineRows(source, bitmap, 0, bitmap.Height, combined.data(), edgeRow, laplacianRow);
 }
 
 void LineArt(FrameBitmap& bitmap) {
