@@ -331,8 +331,8 @@ void FakeHdrFilter(FrameBitmap& bitmap) {
   FrameBitmap mask = bitmap;
   ToGrey(mask);
   Invert(mask);
-  GaussianBlur(mask, 8);
-  GaussianBlur(mask, 8);
+  GaussianBlurGrey(mask, 8);
+  GaussianBlurGrey(mask, 8);
   // The four overlays depend only on the pixel's value p and the mask's m.
   const BlendTable& overlay = *BlendTableFor(BlendMode::Overlay);
   std::vector<std::uint8_t> mapped(256 * 256);

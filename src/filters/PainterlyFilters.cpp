@@ -28,9 +28,13 @@ void DrawLinesOverColours(FrameBitmap& colours, int sketchStrength, double value
 }
 
 // The rounded average of a picture and a soft-focused copy of it.
-void MixWithSoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
+void MixWithSoftFocus(FrameBitmap& bitmap, int sigma, double contrast, bool grey) {
   FrameBitmap soft = bitmap;
-  SoftFocus(soft, sigma, contrast);
+  if (grey) {
+    SoftFocusGrey(soft, sigma, contrast);
+  } else {
+    SoftFocus(soft, sigma, contrast);
+  }
   LayerBlend(soft, bitmap, 50, BlendMode::Normal, bitmap);
 }
 
@@ -81,16 +85,16 @@ void PaintedPosterFilter(FrameBitmap& bitmap) {
       g[0] = g[1] = g[2] = std::max(c[0], std::max(c[1], c[2]));
     }
   }
-  MixWithSoftFocus(brightness, 2, 0.25);
+  // The brightness layer stays grey through all of its steps.
+  MixWithSoftFocus(brightness, 2, 0.25, true);
   Sharpen(brightness, 4);
   HardSharpen(brightness, 5);
-  SoftFocus(brightness, 3, 0.0);
-  SoftFocus(brightness, 3, 0.0);
-  MixWithSoftFocus(brightness, 2, 0.0);
+  SoftFocusGrey(brightness, 3, 0.0);
+  SoftFocusGrey(brightness, 3, 0.0);
+  MixWithSoftFocus(brightness, 2, 0.0, true);
   // The colours of the mixed colour layer at the smoothed brightness.
   FrameBitmap hues = colour;
-  SoftFocus(hues, 2, 0.0);
-  LayerBlend(hues, colour, 50, BlendMode::Normal, hues);
+  MixWithSoftFocus(hues, 2, 0.0, false);
   for (int y = 0; y < bitmap.Height; ++y) {
     std::uint8_t* g = brightness.Row(y);
     const std::uint8_t* t = hues.Row(y);

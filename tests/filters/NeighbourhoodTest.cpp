@@ -73,6 +73,25 @@ TEST(SoftFocus, AverageOfPictureAndBlurThenContrast) {
   }
 }
 
+TEST(GaussianBlurGrey, SameAsTheThreeChannelBlurOnGreyPictures) {
+  const struct { int w, h, sigma; double contrast; } cases[] = {{90, 40, 8, 0.0}, {37, 29, 2, 0.25}, {5, 70, 3, 0.0}, {1, 1, 2, 0.2}, {64, 3, 30, 0.0}};
+  for (const auto& c : cases) {
+    FrameBitmap grey = ref::PhotoLikePicture(c.w, c.h, static_cast<unsigned>(c.w));
+    ref::ToGrey(grey);
+    FrameBitmap got = grey, expected = grey;
+    GaussianBlurGrey(got, c.sigma);
+    GaussianBlur(expected, c.sigma);
+    EXPECT_EQ(got, expected) << c.w << "x" << c.h << " sigma " << c.sigma;
+    got = expected = grey;
+    SoftFocusGrey(got, c.sigma, c.contrast);
+    SoftFocus(expected, c.sigma, c.contrast);
+    EXPECT_EQ(got, expected) << c.w << "x" << c.h << " sigma " << c.sigma;
+  }
+  FrameBitmap untouched = ref::Uniform(4, 4, 9, 9, 9);
+  GaussianBlurGrey(untouched, 31);
+  EXPECT_EQ(untouched, ref::Uniform(4, 4, 9, 9, 9));
+}
+
 TEST(HardSharpen, SizesGuardsAndTheOutsideRule) {
   FrameBitmap four = ref::RandomPicture(9, 9, 3);
   HardSharpen(four, 4);
