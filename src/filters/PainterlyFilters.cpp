@@ -95,17 +95,7 @@ void PaintedPosterFilter(FrameBitmap& bitmap) {
   // The colours of the mixed colour layer at the smoothed brightness.
   FrameBitmap hues = colour;
   MixWithSoftFocus(hues, 2, 0.0, false);
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* g = brightness.Row(y);
-    const std::uint8_t* t = hues.Row(y);
-    for (int x = 0; x < bitmap.Width; ++x, g += 3, t += 3) {
-      const Hsv hsv = RgbToHsv(t[2], t[1], t[0]);
-      const RgbFloat rgb = HsvToRgb(hsv.h, hsv.s, g[0]);
-      g[0] = static_cast<std::uint8_t>(ClampRound(rgb.b));
-      g[1] = static_cast<std::uint8_t>(ClampRound(rgb.g));
-      g[2] = static_cast<std::uint8_t>(ClampRound(rgb.r));
-    }
-  }
+  for (int y = 0; y < bitmap.Height; ++y) RecolourRow(hues.Row(y), brightness.Row(y), bitmap.Width);
   // Two soft-light blends with the contrast-reduced colour layer, first as
   // the base and then as the top.
   const Curve lessContrast = ContrastCurve(-0.6);
