@@ -306,18 +306,15 @@ void PsychedelicLook(FrameBitmap& bitmap, const PsychedelicDraw& draw) {
                          static_cast<std::uint8_t>(GradientValue(from.G, to.G, n, j)),
                          static_cast<std::uint8_t>(GradientValue(from.R, to.R, n, j))};
   }
+  Curve selfOverlay;
+  for (int i = 0; i < 256; ++i) selfOverlay[i] = static_cast<std::uint8_t>(OverlayFast(i, i));
   for (int y = 0; y < bitmap.Height; ++y) {
     std::uint8_t* p = bitmap.Row(y);
     for (int x = 0; x < bitmap.Width; ++x, p += 3) {
       const Colour& g = gradient[draw.Vertical ? y : x];
-      for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(std::abs(OverlayFast(p[c], p[c]) - g[c]));
-      const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
-      const auto v = static_cast<float>(std::min(hsv.v * 1.2, 255.0));
-      const RgbFloat rgb = HsvToRgb(hsv.h, hsv.s, v);
-      p[0] = TruncatedByte(rgb.b);
-      p[1] = TruncatedByte(rgb.g);
-      p[2] = TruncatedByte(rgb.r);
+      for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(std::abs(selfOverlay[p[c]] - g[c]));
     }
+    ScaleValueTruncatedRow(bitmap.Row(y), bitmap.Width, 1.2);
   }
 }
 

@@ -119,8 +119,16 @@ struct HsvLanes {
   return HsvLanes{h, Select(grey, Float8{}, d / safeHi), Select(grey, r, hi), grey};
 }
 
-// HsvToRgb lane by lane by sector i of h * 6, each channel by ClampRound,
-// stored as eight pixels from p.
+// Float lanes cut toward zero and held to 0..255.
+[[gnu::always_inline]] inline Int8 TruncateToBytes(Float8 x) {
+  x = x > 0.0f ? x : 0.0f;
+  x = x < 255.0f ? x : 255.0f;
+  return __builtin_convertvector(x, Int8);
+}
+
+// HsvToRgb lane by lane by sector i of h * 6, each channel by ClampRound
+// (or cut toward zero with Truncate), stored as eight pixels from p.
+template <bool Truncate = false>
 [[gnu::always_inline]] inline void StoreRgbOfHsv(const HsvLanes& c, std::uint8_t* p) {
   const Float8 v = c.v, s = c.s;
   const Float8 x = c.h * 6.0f;
@@ -136,7 +144,9 @@ struct HsvLanes {
   ro = Select(c.grey, v, ro);
   go = Select(c.grey, v, go);
   bo = Select(c.grey, v, bo);
-  const Int8 rb = RoundToBytes(ro), gb = RoundToBytes(go), bb = RoundToBytes(bo);
+  const Int8 rb = Truncate ? TruncateToBytes(ro) : RoundToBytes(ro);
+  const Int8 gb = Truncate ? TruncateToBytes(go) : RoundToBytes(go);
+  const Int8 bb = Truncate ? TruncateToBytes(bo) : RoundToBytes(bo);
   for (int k = 0; k < 8; ++k) {
     p[3 * k] = static_cast<std::uint8_t>(bb[k]);
     p[3 * k + 1] = static_cast<std::uint8_t>(gb[k]);
@@ -158,6 +168,25 @@ void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturat
     StoreRgbOfHsv(c, p);
   }
   for (; i < count; ++i, p += 3) AdjustHsvPixel(p, valueFactor, saturationFactor);
+}
+
+__attribute__((target_clones("avx2", "default")))
+void ScaleValueTruncatedRow(std::uint8_t* p, int count, double valueFactor) {
+  int i = 0;
+  for (; i + 8 <= count; i += 8, p += 24) {
+    Float8 r, g, b;
+    LoadPixels(p, r, g, b);
+    HsvLanes c = ToHsvLanes(r, g, b);
+    c.v = ScaledCapped(c.v, valueFactor, 255.0);
+    StoreRgbOfHsv<true>(c, p);
+  }
+  for (; i < count; ++i, p += 3) {
+    const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
+    const RgbFloat c = HsvToRgb(hsv.h, hsv.s, static_cast<float>(std::min(hsv.v * valueFactor, 255.0)));
+    p[0] = TruncatedByte(c.b);
+    p[1] = TruncatedByte(c.g);
+    p[2] = TruncatedByte(c.r);
+  }
 }
 
 __attribute__((target_clones("avx2", "default")))
