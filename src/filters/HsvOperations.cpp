@@ -20,26 +20,6 @@ namespace {
 }
 }  // namespace
 
-void Posterize(FrameBitmap& bitmap, int levels) {
-  if (levels < 2) return;
-  // The level of every brightness 0..255.
-  std::array<float, 256> levelOf{};
-  const double bandWidth = 256.0 / levels;
-  const double levelStep = 255.0 / (levels - 1);
-  for (int band = 0; band < levels; ++band) {
-    const int from = static_cast<int>(band * bandWidth);
-    const int level = band == levels - 1 ? 255 : static_cast<int>(band * levelStep);
-    for (int y = std::min(from, 256); y < 256; ++y) levelOf[y] = static_cast<float>(level);
-  }
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    const float level = levelOf[Luma(p[2], p[1], p[0])];
-    const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
-    StoreRounded(p, HsvToRgb(hsv.h, hsv.s, level));
-  }
-}
-
 // The 32-byte vectors below never cross a function boundary the caller sees.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
@@ -189,6 +169,27 @@ void ScaleValueTruncatedRow(std::uint8_t* p, int count, double valueFactor) {
   }
 }
 
+// Posterize of count pixels of a row: the value of each becomes the level
+// of its Luma, eight at a time.
+__attribute__((target_clones("avx2", "default")))
+void PosterizeRow(std::uint8_t* p, int count, const float* levelOf) {
+  int i = 0;
+  for (; i + 8 <= count; i += 8, p += 24) {
+    float levels[8];
+    for (int k = 0; k < 8; ++k) levels[k] = levelOf[Luma(p[3 * k + 2], p[3 * k + 1], p[3 * k])];
+    Float8 r, g, b;
+    LoadPixels(p, r, g, b);
+    HsvLanes c = ToHsvLanes(r, g, b);
+    c.v = Load8(levels);
+    StoreRgbOfHsv(c, p);
+  }
+  for (; i < count; ++i, p += 3) {
+    const float level = levelOf[Luma(p[2], p[1], p[0])];
+    const Hsv hsv = RgbToHsv(p[2], p[1], p[0]);
+    StoreRounded(p, HsvToRgb(hsv.h, hsv.s, level));
+  }
+}
+
 __attribute__((target_clones("avx2", "default")))
 void RecolourRow(const std::uint8_t* colours, std::uint8_t* p, int count) {
   int i = 0;
@@ -208,4 +209,18 @@ void RecolourRow(const std::uint8_t* colours, std::uint8_t* p, int count) {
 
 void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor) {
   for (int y = 0; y < bitmap.Height; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
+}
+
+void Posterize(FrameBitmap& bitmap, int levels) {
+  if (levels < 2) return;
+  // The level of every brightness 0..255.
+  std::array<float, 256> levelOf{};
+  const double bandWidth = 256.0 / levels;
+  const double levelStep = 255.0 / (levels - 1);
+  for (int band = 0; band < levels; ++band) {
+    const int from = static_cast<int>(band * bandWidth);
+    const int level = band == levels - 1 ? 255 : static_cast<int>(band * levelStep);
+    for (int y = std::min(from, 256); y < 256; ++y) levelOf[y] = static_cast<float>(level);
+  }
+  for (int y = 0; y < bitmap.Height; ++y) PosterizeRow(bitmap.Row(y), bitmap.Width, levelOf.data());
 }
