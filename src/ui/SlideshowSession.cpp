@@ -101,6 +101,7 @@ SlideshowSession::SlideshowSession(TfrmMain& main, TfrmDisplay& display)
   w.Pacing = &SystemClock();
   w.Saver = &saver_;
   w.Post = &post_;
+  w.Artwork = &display;
   w.MonitorSize = [this] { return display_.MonitorSize(); };
   w.SelectedFolderRows = [this] { return SelectedRows(main_.Tabs().lvDirList); };
   w.SelectedBgmRows = [this] { return SelectedRows(main_.Tabs().lvBGMList); };
