@@ -10,4 +10,7 @@ class ProgressWindow {
   virtual void SetText(const QString& text) = 0;
   virtual void Close() = 0;
   virtual bool IsShowing() const = 0;
+  // The bar of counted work: 0 of maximum, moved on by one step at a time.
+  virtual void SetBarMaximum(int maximum) { (void)maximum; }
+  virtual void StepBar() {}
 };
