@@ -81,3 +81,23 @@ TEST_F(RenderToolTest, FailuresGiveOneLineAndNonZeroStatus) {
   EXPECT_EQ(plain.status, 0);
   EXPECT_TRUE(plain.out.isEmpty());
 }
+
+// Under a real memory limit a screen too large to hold ends the tool with a
+// one-line reason and a failure status instead of an abort.
+TEST_F(RenderToolTest, RunningOutOfMemoryIsAReasonNotACrash) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#endif
+  const QString out = dir.filePath("huge.png");
+  QProcess p;
+  p.start(QStringLiteral("/bin/bash"),
+          {QStringLiteral("-c"), QStringLiteral("ulimit -v 1000000 && exec \"$0\" fit --screen 30000x30000 \"$1\" \"$2\""),
+           ToolPath(), jpeg, out});
+  ASSERT_TRUE(p.waitForFinished(60000));
+  EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(p.exitCode(), 1);
+  const QByteArray err = p.readAllStandardError();
+  EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+  EXPECT_TRUE(err.contains("memory")) << err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(out));
+}
