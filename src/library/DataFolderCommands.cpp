@@ -19,6 +19,10 @@ namespace {
 
 enum class Outcome { Done, Skipped, Failed };
 
+// Bar units per item: a folder of many pictures moves the bar picture by
+// picture; an item that is done fills its share.
+constexpr int kBarUnitsPerItem = 100;
+
 // The items of one command run: the selected rows in list order, the path
 // each acts on, and what became of it.
 struct Items {
@@ -160,9 +164,13 @@ void DataFolderCommands::CopyToDataFolder(DataListKind kind, const ListSelection
   const QString artName = library_.Options().ArtName;
   if (progress_) {
     progress_->Open(kDataFolderCaption, kCopyingText, true);
-    progress_->SetBarMaximum(items.Rows.size());
+    progress_->SetBarMaximum(static_cast<int>(items.Rows.size()) * kBarUnitsPerItem);
   }
   for (qsizetype i = 0; i < items.Paths.size(); ++i) {
+    const int barStart = static_cast<int>(i) * kBarUnitsPerItem;
+    const auto onImageCopied = [this, barStart](int copied, int total) {
+      if (progress_ && total > 0) progress_->SetBarValue(barStart + copied * (kBarUnitsPerItem - 1) / total);
+    };
     if (progress_) progress_->SetText(kCopyingText + QStringLiteral("(%1/%2)").arg(i + 1).arg(n));
     const QString& path = items.Paths[i];
     Outcome outcome = Outcome::Failed;
@@ -170,7 +178,7 @@ void DataFolderCommands::CopyToDataFolder(DataListKind kind, const ListSelection
       const QString target = dataFolder + NamePart(path);
       if (FolderExists(target)) {
         outcome = Outcome::Skipped;
-      } else if (CopyFolderImages(path, target, dialogs_)) {
+      } else if (CopyFolderImages(path, target, dialogs_, onImageCopied)) {
         outcome = Outcome::Done;
       }
     } else {
@@ -190,7 +198,7 @@ void DataFolderCommands::CopyToDataFolder(DataListKind kind, const ListSelection
         }
       }
     }
-    if (outcome == Outcome::Done && progress_) progress_->StepBar();
+    if (progress_) progress_->SetBarValue(barStart + (outcome == Outcome::Done ? kBarUnitsPerItem : 0));
     items.Outcomes.append(outcome);
     dialogs_.ProcessPendingMessages();
   }
@@ -230,7 +238,7 @@ void DataFolderCommands::DeleteFromDataFolder(DataListKind kind, const ListSelec
   busy_ = true;
   if (progress_) {
     progress_->Open(kDataFolderCaption, kDeletingText, true);
-    progress_->SetBarMaximum(items.Rows.size());
+    progress_->SetBarMaximum(static_cast<int>(items.Rows.size()) * kBarUnitsPerItem);
   }
   QStringList emptiedFolders;
   for (qsizetype i = 0; i < items.Paths.size(); ++i) {
@@ -246,7 +254,7 @@ void DataFolderCommands::DeleteFromDataFolder(DataListKind kind, const ListSelec
       outcome = Outcome::Done;
       if (!folders && ParentPart(path) != WithoutTrailingSeparator(dataFolder)) emptiedFolders.append(ParentPart(path));
     }
-    if (outcome == Outcome::Done && progress_) progress_->StepBar();
+    if (progress_) progress_->SetBarValue(static_cast<int>(i + (outcome == Outcome::Done ? 1 : 0)) * kBarUnitsPerItem);
     items.Outcomes.append(outcome);
     dialogs_.ProcessPendingMessages();
   }

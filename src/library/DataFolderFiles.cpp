@@ -82,7 +82,8 @@ CopyResult CopyFileNoOverwrite(const QString& source, const QString& target, Use
   return CopyResult::Copied;
 }
 
-bool CopyFolderImages(const QString& source, const QString& target, UserDialogs& dialogs) {
+bool CopyFolderImages(const QString& source, const QString& target, UserDialogs& dialogs,
+                      const std::function<void(int, int)>& onImageCopied) {
   if (!FolderExists(source)) {
     dialogs.ShowInformation(kCopySourceMissingText);
     return false;
@@ -94,6 +95,7 @@ bool CopyFolderImages(const QString& source, const QString& target, UserDialogs&
   for (const QString& image : images) {
     const QString copy = WithTrailingSeparator(target) + NamePart(image);
     if (CopyFileNoOverwrite(image, copy, dialogs) == CopyResult::Copied) copied.append(copy);
+    if (onImageCopied) onImageCopied(static_cast<int>(copied.size()), static_cast<int>(images.size()));
     dialogs.ProcessPendingMessages();
   }
   if (CountNonFolderEntries(target) == images.size()) return true;

@@ -8,6 +8,7 @@
 // removed as the link itself.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class UserDialogs;
 
@@ -27,7 +28,10 @@ CopyResult CopyFileNoOverwrite(const QString& source, const QString& target, Use
 // as source holds image files. A missing source shows "コピー元が存在しません。".
 // When the copy fails, the files this call copied are removed again, and the
 // target folder too when this call made it, so a second attempt starts clean.
-bool CopyFolderImages(const QString& source, const QString& target, UserDialogs& dialogs);
+// onImageCopied, when given, hears (images copied so far, images in all)
+// after each image, so a long folder can be followed on a bar.
+bool CopyFolderImages(const QString& source, const QString& target, UserDialogs& dialogs,
+                      const std::function<void(int, int)>& onImageCopied = {});
 
 // Copies one file, making the target's folder when needed. True when the
 // target exists afterwards. A missing source shows "コピー元が存在しません。".

@@ -27,6 +27,6 @@ void ProgressWindowPort::SetBarMaximum(int maximum) {
   window_->ProgressBar1->setValue(0);
 }
 
-void ProgressWindowPort::StepBar() {
-  window_->ProgressBar1->setValue(std::min(window_->ProgressBar1->value() + 1, window_->ProgressBar1->maximum()));
+void ProgressWindowPort::SetBarValue(int value) {
+  window_->ProgressBar1->setValue(std::clamp(value, 0, window_->ProgressBar1->maximum()));
 }

@@ -15,7 +15,7 @@ class ProgressWindowPort final : public ProgressWindow {
   void Close() override;
   bool IsShowing() const override;
   void SetBarMaximum(int maximum) override;
-  void StepBar() override;
+  void SetBarValue(int value) override;
 
   TfrmProgress* Window() const { return window_; }
 

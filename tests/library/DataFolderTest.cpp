@@ -29,7 +29,7 @@ class RecordingProgress final : public ProgressWindow {
   }
   bool IsShowing() const override { return shown; }
   void SetBarMaximum(int maximum) override { log.append("max " + QString::number(maximum)); }
-  void StepBar() override { log.append("step"); }
+  void SetBarValue(int value) override { log.append("bar " + QString::number(value)); }
   bool shown = false;
   QStringList log;
 };
@@ -100,8 +100,11 @@ TEST_F(DataFolderFixture, CopyingTwoFoldersOfOneNameCopiesTheFirstAndSharesItsFo
   EXPECT_EQ(QFileInfo(show + "IMG/Trip/1.jpg").lastModified(), stamp);
   EXPECT_EQ(library.Folders()[0], (ListEntry{true, "Trip", "(データフォルダ)"}));
   EXPECT_EQ(library.Folders()[1], (ListEntry{false, "Trip", "(データフォルダ)"}));
-  EXPECT_EQ(progress.log, QStringList({"open ■データフォルダの編集■ コピーしています。 bar", "max 2",
-                                       "コピーしています。(1/2)", "step", "コピーしています。(2/2)", "close"}));
+  // The bar follows the pictures of a folder; a folder that is there already
+  // does not move it.
+  EXPECT_EQ(progress.log, QStringList({"open ■データフォルダの編集■ コピーしています。 bar", "max 200",
+                                       "コピーしています。(1/2)", "bar 49", "bar 99", "bar 100",
+                                       "コピーしています。(2/2)", "bar 100", "close"}));
   ASSERT_EQ(dialogs.informations.size(), 1);
   EXPECT_EQ(dialogs.informations[0],
             "■データフォルダの編集■\r\r2個の画像フォルダの内、"
