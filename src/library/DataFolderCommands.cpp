@@ -27,9 +27,17 @@ constexpr int kBarUnitsPerItem = 100;
 // each acts on, and what became of it.
 struct Items {
   QList<int> Rows;
+  QList<ListEntry> Entries;  // the rows as they were when the command began
+  QString Slideshow;
   QStringList Paths;
   QList<Outcome> Outcomes;
   int ArtworkCopied = 0;
+
+  // Messages run while files are copied; the list may have changed meanwhile
+  // (another slideshow loaded). Only rows that are still the same are touched.
+  bool StillThere(qsizetype i, const QList<ListEntry>& rows, const QString& slideshow) const {
+    return slideshow == Slideshow && Rows[i] < rows.size() && rows[Rows[i]] == Entries[i];
+  }
 
   bool AllDone() const { return std::all_of(Outcomes.begin(), Outcomes.end(), [](Outcome o) { return o == Outcome::Done; }); }
 };
@@ -150,6 +158,8 @@ void DataFolderCommands::CopyToDataFolder(DataListKind kind, const ListSelection
   Items items;
   items.Rows = SortedValidRows(selection.Rows, rows.size());
   if (busy_ || items.Rows.isEmpty() || selection.Focused < 0) return;
+  items.Slideshow = library_.CurrentName();
+  for (int row : items.Rows) items.Entries.append(rows[row]);
   for (int row : items.Rows) items.Paths.append(JoinPath(rows[row].Location, rows[row].Name));
 
   const bool folders = kind == DataListKind::Folders;
@@ -205,7 +215,7 @@ void DataFolderCommands::CopyToDataFolder(DataListKind kind, const ListSelection
   if (progress_) progress_->Close();
 
   for (qsizetype i = 0; i < items.Rows.size(); ++i) {
-    if (items.Outcomes[i] == Outcome::Failed) continue;
+    if (items.Outcomes[i] == Outcome::Failed || !items.StillThere(i, rows, library_.CurrentName())) continue;
     ListEntry& entry = rows[items.Rows[i]];
     entry.Location = folders ? kDataFolderMarker
                              : kDataFolderMarker + u'\\' + NamePart(TrimTrailingBlanks(entry.Location));
@@ -222,6 +232,8 @@ void DataFolderCommands::DeleteFromDataFolder(DataListKind kind, const ListSelec
   Items items;
   items.Rows = SortedValidRows(selection.Rows, rows.size());
   if (busy_ || items.Rows.isEmpty() || selection.Focused < 0) return;
+  items.Slideshow = library_.CurrentName();
+  for (int row : items.Rows) items.Entries.append(rows[row]);
   const bool folders = kind == DataListKind::Folders;
   const QString dataFolder = DataFolderPath(kind);
   for (int row : items.Rows) {
@@ -267,9 +279,10 @@ void DataFolderCommands::DeleteFromDataFolder(DataListKind kind, const ListSelec
 
   QList<int> removed;
   for (qsizetype i = 0; i < items.Rows.size(); ++i) {
-    if (items.Outcomes[i] != Outcome::Failed) removed.append(items.Rows[i]);
+    if (items.Outcomes[i] != Outcome::Failed && items.StillThere(i, rows, library_.CurrentName()))
+      removed.append(items.Rows[i]);
   }
-  RemoveRows(kind, removed, selection, items.AllDone());
+  if (library_.CurrentName() == items.Slideshow) RemoveRows(kind, removed, selection, items.AllDone());
   busy_ = false;
   dialogs_.ShowInformation(Summary(items, texts));
 }

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <utility>
+
 #include "engine/ProgressWindow.h"
 #include "library/DataFolderCommands.h"
 #include "library/DataFolderFiles.h"
@@ -235,6 +238,38 @@ TEST_F(DataFolderFixture, DeletingTheLastSongOfASubfolderRemovesItWithItsArtwork
   EXPECT_EQ(library.CurrentBgmIndex(), 0);
   EXPECT_EQ(dialogs.informations.last(),
             "■データフォルダの編集■\r\r2個のBGMファイルをデータフォルダ（BGM）から削除しました。");
+}
+
+// Messages run during the copy; a list changed meanwhile is left as it now
+// is, apart from rows that are still the ones the command began with.
+TEST(DataFolderCommandsDuringEdits, RowsChangedMeanwhileAreLeftAlone) {
+  class EditingDialogs final : public UserDialogs {
+   public:
+    void ShowInformation(const QString&) override {}
+    void ShowError(const QString&) override {}
+    bool AskYesNo(const QString&) override { return true; }
+    void ProcessPendingMessages() override {
+      if (edit) std::exchange(edit, nullptr)();
+    }
+    std::function<void()> edit;
+  };
+  QTemporaryDir dir;
+  const QString root = dir.path() + "/";
+  QDir().mkpath(root + "CD/SlideShow/旅行");
+  MakeFile(root + "A/Trip/1.jpg");
+  MakeFile(root + "B/Park/1.jpg");
+  EditingDialogs dialogs;
+  SlideshowLibrary library(root + "CD/", dialogs);
+  library.SetRunMode(RunMode::CdMaking);
+  library.LoadSlideshow("旅行");
+  library.Folders() = {{true, "Trip", root + "A"}, {true, "Park", root + "B"}};
+  library.SetCurrentFolderIndex(0);
+  DataFolderCommands commands(library, dialogs, nullptr, nullptr);
+  dialogs.edit = [&] { library.Folders().removeFirst(); };
+  commands.CopyToDataFolder(DataListKind::Folders, ListSelection{{0, 1}, 0});
+  ASSERT_EQ(library.Folders().size(), 1);
+  EXPECT_EQ(library.Folders()[0], (ListEntry{true, "Park", root + "B"}));
+  EXPECT_TRUE(QFileInfo::exists(root + "CD/SlideShow/旅行/IMG/Park/1.jpg"));
 }
 
 TEST(DataFolderMenu, ItemsShownPerModeAndSelection) {
