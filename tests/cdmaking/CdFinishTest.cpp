@@ -62,6 +62,28 @@ TEST_F(CdFinishFixture, TheReportNamesEverySlideshowWithRowsOffTheCd) {
                                         "---------------------------------------------------"}));
 }
 
+TEST_F(CdFinishFixture, FindingsCountEveryStoredRowOffTheCdOrUnchecked) {
+  struct Case {
+    QStringList dir, bgm;
+    CdListFindings expected;
+  };
+  const QString outside = dir.path() + "/Photos/A";
+  const Case cases[] = {
+      {{}, {}, {0, 0, 0, 0}},
+      {{"Trip,1", "Solo", ""}, {"Album\\a.mp3,1"}, {0, 0, 0, 0}},
+      {{outside + ",1", outside + ",0", "Trip,0"}, {}, {2, 2, 0, 0}},
+      {{"\"" + outside + "\",1"}, {"C:\\Music\\x.mp3,0", "Album\\a.mp3,x"}, {1, 0, 1, 1}},
+  };
+  for (const Case& c : cases) {
+    Store("夏", c.dir, c.bgm);
+    const CdListFindings f = CountCdListFindings(cd + "SlideShow/夏/", nullptr);
+    EXPECT_EQ(f.FoldersNotCopied, c.expected.FoldersNotCopied) << c.dir.join(" | ").toStdString();
+    EXPECT_EQ(f.FoldersNotChecked, c.expected.FoldersNotChecked) << c.dir.join(" | ").toStdString();
+    EXPECT_EQ(f.MusicNotCopied, c.expected.MusicNotCopied) << c.bgm.join(" | ").toStdString();
+    EXPECT_EQ(f.MusicNotChecked, c.expected.MusicNotChecked) << c.bgm.join(" | ").toStdString();
+  }
+}
+
 TEST_F(CdFinishFixture, EndChoicesDecideWhetherTheCopyCloses) {
   MakeImageFolder(dir.path() + "/Photos/A");
   MakeImageFolder(cd + "SlideShow/春/IMG/Trip");
