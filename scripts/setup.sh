@@ -21,6 +21,8 @@ PACKAGES=(
   # tests, benchmarks, fuzzing, looking at the windows
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
+  # writing a finished CD folder to a disc image (the CD end-to-end test)
+  xorriso
 )
 
 missing=()
