@@ -23,6 +23,8 @@ struct VideoExportRequest {
   int Height = 1080;
   int Fps = 30;
   bool WithMusic = true;
+  // The display's labels, laid out as on screen, drawn into the pictures.
+  bool WithLabels = false;
   // The rows selected in the folder and BGM lists (the orders that start
   // from the selected row read them); empty: the library's current rows.
   QList<int> SelectedFolderRows;

@@ -30,6 +30,7 @@
 #include "ui/OptionBinding.h"
 #include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
+#include "ui/VideoExportCommand.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   setAcceptDrops(true);
 
   menu_ = BuildMainMenu(this);
+  InstallVideoExportCommand(*this);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("pnlMain"));
