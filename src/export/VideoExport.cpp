@@ -16,6 +16,7 @@
 #include "export/ExportTexts.h"
 #include "export/ExportWindows.h"
 #include "export/FrameSampler.h"
+#include "export/LabelOverlay.h"
 #include "export/Soundtrack.h"
 #include "export/VirtualClock.h"
 #include "library/OptionItems.h"
@@ -215,6 +216,13 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   windows.Display = &display;
   windows.Boxes = &labels;
   windows.Measure = &labels;
+  std::unique_ptr<LabelOverlay> overlay;
+  if (request.WithLabels && options.UseLabel && LabelOverlay::Available()) {
+    overlay = std::make_unique<LabelOverlay>(options.Colours);
+    windows.Boxes = overlay.get();
+    windows.Measure = overlay.get();
+    sampler.Decorate = [&overlay](FrameBitmap& frame) { overlay->Draw(frame); };
+  }
   windows.Loading = &display;
   windows.Shell = &display;
   windows.Dialogs = &dialogs;
