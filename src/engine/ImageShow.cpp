@@ -138,7 +138,8 @@ void ImageShow::ShowWithTransition() {
   if (HasPreviousScreen) PreviousScreen.Assign(ScreenBitmap);
   ComposeScreen(ScreenBitmap, fitted, Layout(), context);
   NextScreen.Assign(ScreenBitmap);
-  const TransitionContext transition{ScreenBitmap, surface_, clock_, Settings.Background};
+  TransitionContext transition{ScreenBitmap, surface_, clock_, Settings.Background};
+  transition.KeepRandomSequence = Settings.KeepRandomSequence;
   if (HasPreviousScreen) {
     RunTransition(Settings.ActiveTransition, PreviousScreen, NextScreen, transition);
     surface_.PresentFrame(ScreenBitmap);

@@ -25,6 +25,9 @@ struct ImageShowSettings {
   int ActiveTransition = 0;  // the transition selector while playing
   int IncFrame = 1;          // the Increase frame option
   bool SlideshowRunning = false;
+  // Transitions keep the random sequence instead of reseeding it from the
+  // clock (a seeded, repeatable run).
+  bool KeepRandomSequence = false;
 };
 
 // The play position ShowCurrentImage shows.

@@ -67,6 +67,9 @@ class CountingEncoder final : public VideoEncoder {
   bool PushFrames(const FrameBitmap& frame, int count) override {
     frames += count;
     runs.push_back({frame.Pixels.empty() ? 0 : frame.Pixels[frame.Pixels.size() / 2], count});
+    std::uint64_t hash = 1469598103934665603ull;  // FNV-1a over every byte
+    for (std::uint8_t byte : frame.Pixels) hash = (hash ^ byte) * 1099511628211ull;
+    hashes.push_back({hash, count});
     return failAfter < 0 || frames <= failAfter;
   }
   bool PushAudio(const std::int16_t*, int n) override {
@@ -81,4 +84,5 @@ class CountingEncoder final : public VideoEncoder {
   int opens = 0, aborts = 0;
   long long frames = 0, audioFrames = 0, failAfter = -1;
   std::vector<std::pair<int, int>> runs;  // (a middle byte, frames) per push
+  std::vector<std::pair<std::uint64_t, int>> hashes;  // (the whole picture's hash, frames) per push
 };

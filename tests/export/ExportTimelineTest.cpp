@@ -10,6 +10,8 @@
 #include "export/Soundtrack.h"
 #include "export/VideoExport.h"
 #include "library/OptionItems.h"
+#include "platform/Random.h"
+#include "transitions/TransitionKind.h"
 
 namespace {
 
@@ -98,6 +100,31 @@ TEST(ExportTimeline, AnUnreadablePictureIsOneLineOfTheReport) {
   ASSERT_EQ(result.Report.size(), 1);
   EXPECT_TRUE(result.Report[0].contains("01b.jpg")) << result.Report[0].toStdString();
   EXPECT_EQ(result.Slides, 4);
+}
+
+TEST(ExportTimeline, ASeededExportRepeatsItselfFrameForFrame) {
+  ExportRig rig;
+  rig.AddPictureFolder("pics", 8);
+  // Shuffled square and wipe changes: the square transition reseeds the
+  // generator on screen, and the wipe directions drawn after it show it.
+  SlideshowOptions& o = rig.library->Options();
+  o.SlideEffect = static_cast<int>(TransitionKind::Shuffle);
+  o.SlideCheck.fill(false);
+  o.SlideCheck[static_cast<std::size_t>(TransitionKind::Square)] = true;
+  o.SlideCheck[static_cast<std::size_t>(TransitionKind::Wipe)] = true;
+  o.ChangeNum = 1;
+  std::vector<std::pair<std::uint64_t, int>> runs[2];
+  for (auto& r : runs) {
+    SeedRandom(7);
+    VideoExportRequest request = Request(rig.Out("a.mp4"));
+    request.Fps = 240;  // every step of the tile order on its own frame
+    request.Repeatable = true;
+    CountingEncoder encoder;
+    ASSERT_EQ(ExportVideo(*rig.library, request, encoder, NoAudio).Outcome, VideoExportOutcome::Done);
+    r = encoder.hashes;
+  }
+  EXPECT_EQ(runs[0], runs[1]);
+  EXPECT_GT(runs[0].size(), 4u);
 }
 
 TEST(ExportTimeline, AFailingEncoderRemovesTheUnfinishedFile) {
