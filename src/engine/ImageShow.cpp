@@ -138,8 +138,7 @@ void ImageShow::ShowWithTransition() {
   if (HasPreviousScreen) PreviousScreen.Assign(ScreenBitmap);
   ComposeScreen(ScreenBitmap, fitted, Layout(), context);
   NextScreen.Assign(ScreenBitmap);
-  TransitionContext transition{ScreenBitmap, surface_, clock_, Settings.Background};
-  transition.KeepRandomSequence = Settings.KeepRandomSequence;
+  const TransitionContext transition{ScreenBitmap, surface_, clock_, Settings.Background};
   if (HasPreviousScreen) {
     RunTransition(Settings.ActiveTransition, PreviousScreen, NextScreen, transition);
     surface_.PresentFrame(ScreenBitmap);

@@ -25,9 +25,6 @@ struct ImageShowSettings {
   int ActiveTransition = 0;  // the transition selector while playing
   int IncFrame = 1;          // the Increase frame option
   bool SlideshowRunning = false;
-  // Transitions keep the random sequence instead of reseeding it from the
-  // clock (a seeded, repeatable run).
-  bool KeepRandomSequence = false;
 };
 
 // The play position ShowCurrentImage shows.

@@ -239,7 +239,6 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   windows.SelectedBgmRows = [bgmRows] { return bgmRows; };
   SlideshowEngine engine(library, player, windows);
   SlideControl& control = engine.Control();
-  engine.Show().Settings.KeepRandomSequence = request.Repeatable;
 
   bool cancelled = false;
   std::int64_t estimateMs = 1;

@@ -31,9 +31,6 @@ struct VideoExportRequest {
   QList<int> SelectedBgmRows;
   // Where the virtual clock starts (the shown time, the generator's reseeds).
   QDateTime StartTime = QDateTime::currentDateTime();
-  // A seeded run: transitions keep drawing from the seeded sequence instead
-  // of reseeding it from the clock, so the same seed gives the same video.
-  bool Repeatable = false;
 };
 
 enum class VideoExportOutcome { Done, Refused, Failed, Cancelled };

@@ -64,10 +64,10 @@ int RunVideoCommand(const std::vector<std::string>& args) {
   request.Fps = static_cast<int>(fps);
   request.OutputPath = out;
   if (seed >= 0) {
-    // A repeatable run: the generator starts from the seed, the shown clock from a fixed time.
-    SeedRandom(static_cast<std::uint64_t>(seed));
+    // A repeatable run: the generator and its reseeds start from the seed,
+    // the clock the labels show from a fixed time.
+    ApplySeed(seed);
     request.StartTime = QDateTime(QDate(2000, 1, 1), QTime(0, 0));
-    request.Repeatable = true;
   } else {
     ReseedRandom();
   }
