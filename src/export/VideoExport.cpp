@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 #include "engine/SlideshowEngine.h"
@@ -34,17 +35,30 @@ constexpr int kMaxHeight = 4320;
 using Seconds = std::chrono::duration<double>;
 using SteadyClock = std::chrono::steady_clock;
 
-// Adds the wall time of a scope to a total.
+double ThreadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Adds the wall time of a scope, and the processor time of this thread in
+// it, to two totals.
 class Stopwatch {
  public:
-  explicit Stopwatch(double& total) : total_(total), start_(SteadyClock::now()) {}
-  ~Stopwatch() { total_ += Seconds(SteadyClock::now() - start_).count(); }
+  Stopwatch(double& wall, double& cpu)
+      : wall_(wall), cpu_(cpu), start_(SteadyClock::now()), cpuStart_(ThreadCpuSeconds()) {}
+  ~Stopwatch() {
+    wall_ += Seconds(SteadyClock::now() - start_).count();
+    cpu_ += ThreadCpuSeconds() - cpuStart_;
+  }
   Stopwatch(const Stopwatch&) = delete;
   Stopwatch& operator=(const Stopwatch&) = delete;
 
  private:
-  double& total_;
+  double& wall_;
+  double& cpu_;
   SteadyClock::time_point start_;
+  double cpuStart_;
 };
 
 // The encoder behind the frame sampler: the file is made beside the target
@@ -52,13 +66,13 @@ class Stopwatch {
 // that never gets that far leaves nothing behind.
 class ExportFile final : public VideoEncoder {
  public:
-  ExportFile(VideoEncoder& encoder, VideoEncoderSettings settings, QString target, double& videoSeconds)
-      : encoder_(encoder), settings_(std::move(settings)), target_(std::move(target)), videoSeconds_(videoSeconds) {}
+  ExportFile(VideoEncoder& encoder, VideoEncoderSettings settings, QString target, VideoExportTimings& timings)
+      : encoder_(encoder), settings_(std::move(settings)), target_(std::move(target)), timings_(timings) {}
   ~ExportFile() override { Discard(); }
 
   bool Open(const VideoEncoderSettings&) override { return EnsureOpen(); }
   bool PushFrames(const FrameBitmap& frame, int count) override {
-    Stopwatch watch(videoSeconds_);
+    Stopwatch watch(timings_.VideoSeconds, timings_.VideoCpuSeconds);
     return EnsureOpen() && encoder_.PushFrames(frame, count);
   }
   bool PushAudio(const std::int16_t* samples, int frames) override {
@@ -124,7 +138,7 @@ class ExportFile final : public VideoEncoder {
   VideoEncoder& encoder_;
   VideoEncoderSettings settings_;
   QString target_;
-  double& videoSeconds_;
+  VideoExportTimings& timings_;
   QString temporary_;
   QString error_;
   bool opened_ = false;
@@ -208,7 +222,7 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   ExportDisplay display;
   ExportLabels labels;
   SilentPlayer player;
-  ExportFile file(encoder, settings, request.OutputPath, result.Timings.VideoSeconds);
+  ExportFile file(encoder, settings, request.OutputPath, result.Timings);
   FrameSampler sampler(clock, file, settings.Width, settings.Height, settings.Fps, options.BkColor);
 
   SlideshowWindows windows;
@@ -253,7 +267,7 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   dialogs.KeepAlive = [&] { stillGoing(); };
 
   {
-    Stopwatch watch(result.Timings.ShowSeconds);
+    Stopwatch watch(result.Timings.ShowSeconds, result.Timings.ShowCpuSeconds);
     control.StartSlideshow();
   }
   if (control.State() != PlayState::Playing) {
@@ -283,7 +297,7 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   // stream of `totalFrames` (0: not known yet).
   const auto feedAudio = [&](std::int64_t untilFrame, std::int64_t totalFrames) {
     if (!soundtrack) return true;
-    Stopwatch watch(result.Timings.AudioSeconds);
+    Stopwatch watch(result.Timings.AudioSeconds, result.Timings.AudioCpuSeconds);
     constexpr int kBlock = 4800;
     audioBlock.resize(static_cast<std::size_t>(kBlock) * kExportAudioChannels);
     while (audioWritten < untilFrame) {
@@ -321,7 +335,7 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
     clock.AdvanceTo(next);
     tick = next;
     {
-      Stopwatch watch(result.Timings.ShowSeconds);
+      Stopwatch watch(result.Timings.ShowSeconds, result.Timings.ShowCpuSeconds);
       control.OnSlideTimer();
     }
     shownFolders.insert(lists.FolderPlayIndex);
@@ -363,7 +377,7 @@ VideoExportResult ExportVideo(const SlideshowLibrary& source, const VideoExportR
   report();
   if (!audioDone) return fail();
   {
-    Stopwatch watch(result.Timings.FinishSeconds);
+    Stopwatch watch(result.Timings.FinishSeconds, result.Timings.FinishCpuSeconds);
     if (!file.Finish()) return fail();
   }
   if (!file.Publish()) return fail();

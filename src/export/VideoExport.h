@@ -41,6 +41,12 @@ struct VideoExportTimings {
   double VideoSeconds = 0;   // handing frames to the encoder, waiting for it
   double AudioSeconds = 0;   // decoding and handing on the soundtrack
   double FinishSeconds = 0;  // draining the encoders at the end
+  // The processor time of the exporting thread itself in each; the encoders'
+  // own threads (conversion, compression, muxing) are not in these.
+  double ShowCpuSeconds = 0;
+  double VideoCpuSeconds = 0;
+  double AudioCpuSeconds = 0;
+  double FinishCpuSeconds = 0;
 };
 
 struct VideoExportResult {

@@ -104,7 +104,13 @@ int RunVideoCommand(const std::vector<std::string>& args) {
   std::printf("wall %.2f s (%.2fx real time): show %.2f s, video encoding %.2f s, audio %.2f s, finish %.2f s\n", wall,
               seconds > 0 ? seconds / wall : 0.0, result.Timings.ShowSeconds, result.Timings.VideoSeconds,
               result.Timings.AudioSeconds, result.Timings.FinishSeconds);
-  std::printf("processor time %.2f s (%.2f s of video per processor second)\n", cpu, cpu > 0 ? seconds / cpu : 0.0);
+  const VideoExportTimings& t = result.Timings;
+  const double ownThread = t.ShowCpuSeconds + t.VideoCpuSeconds + t.AudioCpuSeconds + t.FinishCpuSeconds;
+  std::printf("processor time %.2f s (%.2f s of video per processor second): show %.2f s (decoding, fitting, "
+              "filters, transitions), frames handed to the encoder %.2f s, soundtrack handed on %.2f s, "
+              "GStreamer threads (music decoding, conversion, H.264/VP9 and audio encoding, muxing) %.2f s\n",
+              cpu, cpu > 0 ? seconds / cpu : 0.0, t.ShowCpuSeconds, t.VideoCpuSeconds, t.AudioCpuSeconds,
+              cpu - ownThread);
   std::printf("pipeline: %s\n", GstVideoEncoder::PipelineDescription(settings).c_str());
   return 0;
 }
