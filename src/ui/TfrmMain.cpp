@@ -31,6 +31,7 @@
 #include "ui/OptionBinding.h"
 #include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
+#include "ui/VideoExportCommand.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   setAcceptDrops(true);
 
   menu_ = BuildMainMenu(this);
+  InstallVideoExportCommand(*this);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("pnlMain"));
