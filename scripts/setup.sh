@@ -23,6 +23,8 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
   # the accessibility bus and its Python client, for driving and probing the real windows
   at-spi2-core python3-pyatspi
+  # writing a finished CD folder to a disc image (the CD end-to-end test)
+  xorriso
 )
 
 missing=()

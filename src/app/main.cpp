@@ -8,6 +8,7 @@
 
 #include "engine/StartUp.h"
 #include "ui/AppFont.h"
+#include "ui/CdMakingUi.h"
 #include "ui/TerminationSignals.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmCDMakeCheck.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   frmMain.DisplayWindowCreated(&frmDisplay);
   TfrmSlideShow frmSlideShow(&frmMain);
   TfrmCDMakeCheck frmCDMakeCheck(&frmMain);
+  frmMain.CdMaking().UseDialogs(&frmWork, &frmCDMakeClose, &frmCDMakeCheck);
 
   TerminationSignals closeOnSignal;
   closeOnSignal.Watch(&frmMain);

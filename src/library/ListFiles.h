@@ -16,6 +16,10 @@ FolderList ReadFolderListFile(const QString& path, const QString& slideshowFolde
 // slideshowFolder + "BGM/" (their relative path may use '\' or '/').
 BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, UserDialogs* dialogs);
 
+// The fields of every line of a list file as stored, without looking at what
+// they name (empty when the file is missing).
+QList<QStringList> ReadListFileRecords(const QString& path);
+
 // The lines DIR.dat and BGM.dat are written as. Pending messages are
 // processed after each row when dialogs is given.
 QStringList FolderListLines(const FolderList& list, UserDialogs* dialogs = nullptr);

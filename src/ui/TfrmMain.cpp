@@ -26,10 +26,12 @@
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
 #include "platform/ProgramFolder.h"
+#include "ui/CdMakingUi.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
 #include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
+#include "ui/VideoExportCommand.h"
 
 namespace {
 
@@ -55,6 +57,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   setAcceptDrops(true);
 
   menu_ = BuildMainMenu(this);
+  InstallVideoExportCommand(*this);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("pnlMain"));
@@ -110,6 +113,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
   ConnectControls();
+  cdMaking_ = new CdMakingUi(*this);
 }
 
 TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
@@ -227,6 +231,11 @@ void TfrmMain::ConnectControls() {
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
 }
 
+void TfrmMain::CollectControls() {
+  SyncOptionsFromControls();
+  CollectAppOptions(options_, context_.Settings);
+}
+
 void TfrmMain::SyncOptionsFromControls() {
   if (showingOptions_) return;
   CollectOptions(options_, library_.Options());
@@ -243,11 +252,8 @@ void TfrmMain::RebuildRecentWorkMenu() {
   const bool cdMaking = context_.RunMode.Mode == RunMode::CdMaking;
   menu_.mnCDMake->menuAction()->setVisible(!cdMaking);
   menu_.mnParentExe->setVisible(cdMaking);
-  menu_.mnCDEdit->clear();
-  const QStringList& folders = context_.Settings.RecentWorkFolders;
-  for (const QString& folder : folders.mid(0, kRecentWorkFolderKeys))
-    menu_.mnCDEdit->addAction(folder)->setEnabled(false);
-  menu_.mnCDEdit->menuAction()->setVisible(!folders.isEmpty());
+  cdMaking_->FillRecentWorkMenu(menu_.mnCDEdit);
+  menu_.mnCDEdit->menuAction()->setVisible(!context_.Settings.RecentWorkFolders.isEmpty());
 }
 
 // ---- start-up ---------------------------------------------------------------
@@ -284,6 +290,7 @@ void TfrmMain::ApplyRunMode(const StartUpContext& context) {
   tabs_.lblDirHint->setVisible(cdMaking);
   tabs_.lblBGMHint->setVisible(cdMaking);
   options_.edtArtName->setEnabled(!cdPlay);
+  cdMaking_->ApplyRunMode(mode);
   RebuildRecentWorkMenu();
 }
 
@@ -447,8 +454,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  // A termination signal can arrive while the sequence processes messages.
-  if (closing_) {
+  // A termination signal can arrive while the sequence processes messages;
+  // a data-folder copy in progress finishes first.
+  if (closing_ || cdMaking_->IsBusy()) {
     event->ignore();
     return;
   }
@@ -461,6 +469,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     SyncOptionsFromControls();
     CollectAppOptions(options_, context_.Settings);
   };
+  hooks.FinishCdMaking = [this] { return cdMaking_->FinishCdMaking(); };
   const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
   closing_ = false;
   if (!mayClose) {
