@@ -21,6 +21,8 @@ PACKAGES=(
   # tests, benchmarks, fuzzing, looking at the windows
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
+  # the accessibility bus and its Python client, for driving and probing the real windows
+  at-spi2-core python3-pyatspi
   # writing a finished CD folder to a disc image (the CD end-to-end test)
   xorriso
 )

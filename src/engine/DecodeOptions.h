@@ -1,6 +1,7 @@
 #pragma once
 // What every decoder is told: the colour transparent pixels are laid on and
 // the largest picture it may allocate.
+#include <atomic>
 #include <cstdint>
 
 #include "bitmap/FrameBitmap.h"
@@ -13,6 +14,9 @@ struct DecodeOptions {
   // Larger pictures are refused before their pixel memory is allocated.
   std::int64_t MaxPixels = 200'000'000;
   int MaxSide = 65535;
+  // Set from another thread when the picture is no longer wanted: the JPEG
+  // decoder then fails at its next row instead of finishing.
+  const std::atomic<bool>* Cancelled = nullptr;
 };
 
 // Throws DecodeFailure when a width x height picture exceeds the limits of options.

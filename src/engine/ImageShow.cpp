@@ -21,6 +21,7 @@ ImageShow::ImageShow(DisplaySurface& surface, UserDialogs& dialogs, Clock& clock
     : surface_(surface), dialogs_(dialogs), clock_(clock), exif_(exif) {}
 
 void ImageShow::ResetPrefetch() {
+  prefetchRequest_.Cancel();
   prefetchKey_ = PrefetchKey{};
   prefetchFailed_ = false;
   Release(prefetchPicture_);
@@ -62,6 +63,11 @@ void ImageShow::ShowCurrentImage() {
   if (currentImageFile_.isEmpty() || !QFileInfo::exists(currentImageFile_)) return;
 
   const PrefetchKey here{position.FolderPlayIndex, position.CurrentImageIndex};
+  if (prefetchKey_ == here && prefetchRequest_.Active()) {
+    TakePrefetch(prefetchRequest_.Wait());  // faster than the decoder: wait for it
+  } else {
+    prefetchRequest_.Cancel();  // a picture for another position is not wanted
+  }
   const bool fromPrefetch = prefetchKey_ == here && !prefetchPicture_.Empty();
   const bool failedAhead = prefetchKey_ == here && prefetchFailed_;
   bool decoded = true;
@@ -118,7 +124,25 @@ void ImageShow::Prefetch(const ImageShowPosition& position) {
   prefetchKey_ = PrefetchKey{position.FolderPlayIndex, next};
   const QString& file = list->at(next);
   if (file.isEmpty() || !QFileInfo::exists(file)) return;  // its turn shows nothing, without a message
-  prefetchFailed_ = !Decode(file, prefetchPicture_);
+  if (Decoder == nullptr) {
+    prefetchFailed_ = !Decode(file, prefetchPicture_);
+    return;
+  }
+  DecodeOptions options;
+  options.Matte = Settings.Background;
+  prefetchRequest_ = Decoder->Start(file, options, [this](DecodeResult result) { TakePrefetch(std::move(result)); });
+}
+
+void ImageShow::TakePrefetch(DecodeResult result) {
+  if (result.Error) {
+    // Recorded before the box opens: a show that runs while it is open
+    // finds the failure and shows no second box.
+    prefetchPicture_ = FrameBitmap();
+    prefetchFailed_ = true;
+    dialogs_.ShowError(result.Error->Message());
+    return;
+  }
+  prefetchPicture_ = std::move(result.Picture);
 }
 
 bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context) {

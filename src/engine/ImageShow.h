@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "engine/BackgroundDecoder.h"
 #include "engine/FittedImage.h"
 #include "bitmap/FrameBitmap.h"
 #include "engine/PrefetchKey.h"
@@ -46,10 +47,14 @@ class ImageShow {
   std::function<void()> LayOutLabels;
   // The Increase pile (transition 9); while unset, kind 9 shows without a transition.
   std::function<void(ImageShow&)> ShowWithIncrease;
+  // Decodes the next file ahead off this thread; while unset the prefetch
+  // decodes in place.
+  BackgroundDecoder* Decoder = nullptr;
 
   void ShowCurrentImage();
 
-  // At load and stop: nothing prefetched since.
+  // At load and stop: nothing prefetched since; a decode ahead still in
+  // flight is dropped without waiting for it.
   void ResetPrefetch();
   // At stop: frees the pixel memory of the working pictures.
   void ReleaseScreens();
@@ -78,6 +83,8 @@ class ImageShow {
   bool PrepareFitted(FrameBitmap& fitted, FilterContext& context);
   ScreenLayout Layout() const;
   void Prefetch(const ImageShowPosition& position);
+  // Keeps the picture decoded ahead, or reports why it failed.
+  void TakePrefetch(DecodeResult result);
 
   DisplaySurface& surface_;
   UserDialogs& dialogs_;
@@ -87,6 +94,7 @@ class ImageShow {
   QString currentImageFile_;
   FrameBitmap currentPicture_;
   FrameBitmap prefetchPicture_;
+  DecodeRequest prefetchRequest_;  // the decode ahead while it runs
   PrefetchKey prefetchKey_;
   bool prefetchFailed_ = false;  // the prefetched file failed and its error was shown
   int orientation_ = 0;

@@ -24,6 +24,7 @@ struct ErrorManager {
   // damaged; the decoding stops at its next step with that warning's text.
   bool damaged;
   char damage[JMSG_LENGTH_MAX];
+  const std::atomic<bool>* cancelled;
 };
 
 [[noreturn]] void Fail(j_common_ptr cinfo, const char* text) {
@@ -70,6 +71,7 @@ void OnProgress(j_common_ptr cinfo) {
   auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
   if (err->damaged) Fail(cinfo, err->damage);
   if (d->input_scan_number > kMaxProgressiveScans) Fail(cinfo, "Too many scans in progressive JPEG file");
+  if (err->cancelled != nullptr && err->cancelled->load(std::memory_order_relaxed)) Fail(cinfo, "Decoding cancelled");
 }
 
 // Huffman coding spends at least one bit on every 8 x 8 block of every
@@ -147,6 +149,7 @@ FrameBitmap DecodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeO
   cinfo.err = jpeg_std_error(&err.pub);
   err.pub.error_exit = OnFatalError;
   err.pub.emit_message = OnMessage;
+  err.cancelled = options.Cancelled;
   jpeg_progress_mgr progress{};
   progress.progress_monitor = OnProgress;
   jpeg_create_decompress(&cinfo);

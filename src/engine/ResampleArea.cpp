@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "engine/ImageError.h"
 #include "engine/Resample.h"
 #include "bitmap/RoundToByte.h"
@@ -57,28 +58,30 @@ FrameBitmap ResampleArea(const FrameBitmap& source, int width, int height) {
   const double area = static_cast<double>(static_cast<std::int64_t>(source.Width) * source.Height) /
                       static_cast<double>(static_cast<std::int64_t>(width) * height);
   FrameBitmap target(width, height);
-  for (int y = 0; y < height; ++y) {
-    const double* wy = rows.weights.data() + static_cast<std::size_t>(y) * rows.taps;
-    const int firstRow = rows.first[static_cast<std::size_t>(y)];
-    std::uint8_t* out = target.Row(y);
-    for (int x = 0; x < width; ++x, out += 3) {
-      const double* wx = cols.weights.data() + static_cast<std::size_t>(x) * cols.taps;
-      const int firstCol = cols.first[static_cast<std::size_t>(x)];
-      double b = 0, g = 0, r = 0;
-      for (int j = 0; j < rows.taps; ++j) {
-        const std::uint8_t* p = source.At(firstCol, firstRow + j);
-        const double oy = wy[j];
-        for (int i = 0; i < cols.taps; ++i, p += 3) {
-          const double w = wx[i] * oy;
-          b += w * p[0];
-          g += w * p[1];
-          r += w * p[2];
+  ParallelRows(height, [&](int rowBegin, int rowEnd) {
+    for (int y = rowBegin; y < rowEnd; ++y) {
+      const double* wy = rows.weights.data() + static_cast<std::size_t>(y) * rows.taps;
+      const int firstRow = rows.first[static_cast<std::size_t>(y)];
+      std::uint8_t* out = target.Row(y);
+      for (int x = 0; x < width; ++x, out += 3) {
+        const double* wx = cols.weights.data() + static_cast<std::size_t>(x) * cols.taps;
+        const int firstCol = cols.first[static_cast<std::size_t>(x)];
+        double b = 0, g = 0, r = 0;
+        for (int j = 0; j < rows.taps; ++j) {
+          const std::uint8_t* p = source.At(firstCol, firstRow + j);
+          const double oy = wy[j];
+          for (int i = 0; i < cols.taps; ++i, p += 3) {
+            const double w = wx[i] * oy;
+            b += w * p[0];
+            g += w * p[1];
+            r += w * p[2];
+          }
         }
+        out[0] = RoundToByte(b / area);
+        out[1] = RoundToByte(g / area);
+        out[2] = RoundToByte(r / area);
       }
-      out[0] = RoundToByte(b / area);
-      out[1] = RoundToByte(g / area);
-      out[2] = RoundToByte(r / area);
     }
-  }
+  });
   return target;
 }

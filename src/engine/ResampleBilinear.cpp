@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "engine/ImageError.h"
 #include "engine/Resample.h"
 #include "bitmap/RoundToByte.h"
@@ -41,23 +42,25 @@ FrameBitmap ResampleBilinear(const FrameBitmap& source, int width, int height) {
   const Taps cols = MakeTaps(source.Width, width);
   const Taps rows = MakeTaps(source.Height, height);
   FrameBitmap target(width, height);
-  for (int y = 0; y < height; ++y) {
-    const auto ny = static_cast<std::size_t>(y);
-    const std::uint8_t* top = source.Row(rows.near[ny]);
-    const std::uint8_t* bottom = source.Row(rows.far[ny]);
-    const double fy = rows.fraction[ny];
-    std::uint8_t* out = target.Row(y);
-    for (int x = 0; x < width; ++x, out += 3) {
-      const auto nx = static_cast<std::size_t>(x);
-      const double fx = cols.fraction[nx];
-      const double fxy = fx * fy;
-      const std::size_t left = static_cast<std::size_t>(cols.near[nx]) * 3;
-      const std::size_t right = static_cast<std::size_t>(cols.far[nx]) * 3;
-      for (int c = 0; c < 3; ++c) {
-        const int a = top[left + c], b = top[right + c], cc = bottom[left + c], d = bottom[right + c];
-        out[c] = RoundToByte(a + fx * (b - a) + fy * (cc - a) + fxy * (a - b - cc + d));
+  ParallelRows(height, [&](int rowBegin, int rowEnd) {
+    for (int y = rowBegin; y < rowEnd; ++y) {
+      const auto ny = static_cast<std::size_t>(y);
+      const std::uint8_t* top = source.Row(rows.near[ny]);
+      const std::uint8_t* bottom = source.Row(rows.far[ny]);
+      const double fy = rows.fraction[ny];
+      std::uint8_t* out = target.Row(y);
+      for (int x = 0; x < width; ++x, out += 3) {
+        const auto nx = static_cast<std::size_t>(x);
+        const double fx = cols.fraction[nx];
+        const double fxy = fx * fy;
+        const std::size_t left = static_cast<std::size_t>(cols.near[nx]) * 3;
+        const std::size_t right = static_cast<std::size_t>(cols.far[nx]) * 3;
+        for (int c = 0; c < 3; ++c) {
+          const int a = top[left + c], b = top[right + c], cc = bottom[left + c], d = bottom[right + c];
+          out[c] = RoundToByte(a + fx * (b - a) + fy * (cc - a) + fxy * (a - b - cc + d));
+        }
       }
     }
-  }
+  });
   return target;
 }

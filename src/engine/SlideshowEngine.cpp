@@ -33,6 +33,10 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
       show_(*windows_.Surface, *windows_.Dialogs, *windows_.Pacing, exif_),
       pile_(*windows_.Surface, *windows_.Pacing, *windows_.Dialogs) {
   exif_.OnError = [](int) { return false; };  // metadata failures are silent
+  if (windows_.Post) {
+    decoder_ = std::make_unique<BackgroundDecoder>(*windows_.Post);
+    show_.Decoder = decoder_.get();
+  }
 
   BgmControllerHooks hooks;
   hooks.refreshLabels = [this] { labels_->LayOutLabels(); };

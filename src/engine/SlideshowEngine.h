@@ -38,6 +38,9 @@ struct SlideshowWindows {
   TimerFactory* Timers = nullptr;
   Clock* Pacing = nullptr;
   ScreenSaver* Saver = nullptr;
+  // Hands decodes done ahead back to the user-interface thread; without it
+  // the next picture is decoded ahead on that thread.
+  UiThreadPost* Post = nullptr;
   ArtworkView* Artwork = nullptr;  // the artwork panel; none: nothing painted
   // The monitor of the main window (MW x MH).
   std::function<QSize()> MonitorSize;
@@ -72,6 +75,8 @@ class SlideshowEngine final : private SlidePlayLists,
   int IncreaseFilter() const { return increaseFilter_; }
   const PlayLists& Lists() const { return lists_; }
   TExifInfo& Exif() { return exif_; }
+  // The worker that decodes ahead, or null when pictures are decoded in place.
+  BackgroundDecoder* Decoder() { return decoder_.get(); }
 
   // The facts the labels show now.
   LabelFacts CurrentLabelFacts();
@@ -132,6 +137,7 @@ class SlideshowEngine final : private SlidePlayLists,
   PlayLists lists_;
   PlayListEnvironment env_;
   TExifInfo exif_;
+  std::unique_ptr<BackgroundDecoder> decoder_;
   ImageShow show_;
   IncreasePile pile_;
   std::vector<int> increaseFilterBag_;  // the pile filters not drawn yet this round

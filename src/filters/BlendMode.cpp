@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/FilterTables.h"
 
@@ -69,7 +70,12 @@ void LayerBlend(const FrameBitmap& base, const FrameBitmap& top, int opacity, Bl
     mixed = std::make_unique<BlendTable>(MakeLayerBlendTable(mode, opacity));
     table = mixed.get();
   }
-  for (std::size_t i = 0; i < n; ++i) d[i] = (*table)[(static_cast<std::size_t>(a[i]) << 8) | b[i]];
+  const std::size_t rowBytes = base.RowBytes();
+  ParallelRows(base.Height, [&](int begin, int end) {
+    const std::size_t last = rowBytes * static_cast<std::size_t>(end);
+    for (std::size_t i = rowBytes * static_cast<std::size_t>(begin); i < last; ++i)
+      d[i] = (*table)[(static_cast<std::size_t>(a[i]) << 8) | b[i]];
+  });
 }
 
 std::array<std::uint8_t, 256> SelfBlendCurve(BlendMode mode) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/GaussianBlur.h"
 #include "filters/Luma.h"
@@ -28,19 +29,21 @@ template <typename PerChannel>
 void Convolve3x3(const FrameBitmap& source, FrameBitmap& dest, PerChannel perChannel) {
   const int w = source.Width;
   const int h = source.Height;
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* rows[3] = {source.Row(Neighbour(y, -1, h)), source.Row(y), source.Row(Neighbour(y, 1, h))};
-    std::uint8_t* out = dest.Row(y);
-    for (int x = 0; x < w; ++x) {
-      const int cols[3] = {Neighbour(x, -1, w) * 3, x * 3, Neighbour(x, 1, w) * 3};
-      for (int c = 0; c < 3; ++c) {
-        int v[3][3];
-        for (int i = 0; i < 3; ++i)
-          for (int j = 0; j < 3; ++j) v[i][j] = rows[i][cols[j] + c];
-        out[x * 3 + c] = perChannel(v);
+  ParallelRows(h, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      const std::uint8_t* rows[3] = {source.Row(Neighbour(y, -1, h)), source.Row(y), source.Row(Neighbour(y, 1, h))};
+      std::uint8_t* out = dest.Row(y);
+      for (int x = 0; x < w; ++x) {
+        const int cols[3] = {Neighbour(x, -1, w) * 3, x * 3, Neighbour(x, 1, w) * 3};
+        for (int c = 0; c < 3; ++c) {
+          int v[3][3];
+          for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) v[i][j] = rows[i][cols[j] + c];
+          out[x * 3 + c] = perChannel(v);
+        }
       }
     }
-  }
+  });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 
 Curve IdentityCurve() {
@@ -74,17 +75,21 @@ ChannelCurves Chain(const ChannelCurves& first, const Curve& second) { return Ch
 ChannelCurves Chain(const Curve& first, const ChannelCurves& second) { return Chain(SameCurves(first), second); }
 
 void MapCurve(FrameBitmap& bitmap, const Curve& curve) {
-  for (std::uint8_t& v : bitmap.Pixels) v = curve[v];
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (std::uint8_t *v = bitmap.Row(begin), *last = bitmap.Row(end); v != last; ++v) *v = curve[*v];
+  });
 }
 
 void MapCurves(FrameBitmap& bitmap, const ChannelCurves& curves) {
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    p[0] = curves.Blue[p[0]];
-    p[1] = curves.Green[p[1]];
-    p[2] = curves.Red[p[2]];
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3) {
+      p[0] = curves.Blue[p[0]];
+      p[1] = curves.Green[p[1]];
+      p[2] = curves.Red[p[2]];
+    }
+  });
 }
 
 void AdjustContrast(FrameBitmap& bitmap, double amount) { MapCurve(bitmap, ContrastCurve(amount)); }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/AddNoise.h"
 #include "filters/BlendMode.h"
 #include "filters/ClampRound.h"
@@ -82,15 +83,17 @@ void NostalgicLook(FrameBitmap& bitmap, bool skyBlue) {
   const BlendTable mix = MakeLayerBlendTable(BlendMode::Overlay, 80);
   const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
   const Curve afterMix = Chain(ContrastCurve(-0.4), overlay);
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* p = bitmap.Row(y);
-    for (int x = 0; x < bitmap.Width; ++x, p += 3) {
-      const int v = std::max(p[0], std::max(p[1], p[2]));
-      const std::uint8_t* gamma = gammaOf.data() + v * 256;
-      for (int c = 0; c < 3; ++c) p[c] = afterMix[mix[p[c] * 256 + gamma[p[c]]]];
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      for (int x = 0; x < bitmap.Width; ++x, p += 3) {
+        const int v = std::max(p[0], std::max(p[1], p[2]));
+        const std::uint8_t* gamma = gammaOf.data() + v * 256;
+        for (int c = 0; c < 3; ++c) p[c] = afterMix[mix[p[c] * 256 + gamma[p[c]]]];
+      }
+      AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.4);
     }
-    AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.4);
-  }
+  });
   const RgbColor tint = skyBlue ? RgbColor{135, 206, 235} : RgbColor{205, 133, 63};
   AddNoiseAfterCurves(bitmap, Chain(Chain(overlay, TintCurves(tint, 75)), ContrastCurve(0.25)), 4);
 }
@@ -107,29 +110,31 @@ void RetroLook(FrameBitmap& bitmap, int c) {
   if (c >= 2) after = Chain(after, PlateCurves({255, 182, 193}, 50, BlendMode::SoftLight));
   if (c == 3) after = Chain(after, PlateCurves({0, 0, 139}, 100, BlendMode::Exclusion));
   const BlendTable& softLight = *BlendTableFor(BlendMode::SoftLight);
-  std::vector<std::uint8_t> plated(bitmap.RowBytes());
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* p = bitmap.Row(y);
-    std::uint8_t* q = plated.data();
-    for (int x = 0; x < bitmap.Width; ++x) {
-      q[3 * x] = first.Blue[p[3 * x]];
-      q[3 * x + 1] = first.Green[p[3 * x + 1]];
-      q[3 * x + 2] = first.Red[p[3 * x + 2]];
-    }
-    AdjustHsvRow(q, bitmap.Width, 1.0, 1.1);
-    for (int x = 0; x < bitmap.Width; ++x) {
-      std::uint8_t* o = p + 3 * x;
-      const std::uint8_t* v = q + 3 * x;
-      std::uint8_t out[3] = {after.Blue[v[0]], after.Green[v[1]], after.Red[v[2]]};
-      if (c == 3) {
-        // Base the plated picture, top the picture as it came in.
-        for (int k = 0; k < 3; ++k) out[k] = softLight[out[k] * 256 + o[k]];
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::vector<std::uint8_t> plated(bitmap.RowBytes());
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      std::uint8_t* q = plated.data();
+      for (int x = 0; x < bitmap.Width; ++x) {
+        q[3 * x] = first.Blue[p[3 * x]];
+        q[3 * x + 1] = first.Green[p[3 * x + 1]];
+        q[3 * x + 2] = first.Red[p[3 * x + 2]];
       }
-      o[0] = out[0];
-      o[1] = out[1];
-      o[2] = out[2];
+      AdjustHsvRow(q, bitmap.Width, 1.0, 1.1);
+      for (int x = 0; x < bitmap.Width; ++x) {
+        std::uint8_t* o = p + 3 * x;
+        const std::uint8_t* v = q + 3 * x;
+        std::uint8_t out[3] = {after.Blue[v[0]], after.Green[v[1]], after.Red[v[2]]};
+        if (c == 3) {
+          // Base the plated picture, top the picture as it came in.
+          for (int k = 0; k < 3; ++k) out[k] = softLight[out[k] * 256 + o[k]];
+        }
+        o[0] = out[0];
+        o[1] = out[1];
+        o[2] = out[2];
+      }
     }
-  }
+  });
 }
 
 void RetroFilter(FrameBitmap& bitmap) { RetroLook(bitmap, Random(1000) % 4); }
@@ -137,13 +142,15 @@ void RetroFilter(FrameBitmap& bitmap) { RetroLook(bitmap, Random(1000) % 4); }
 void BleachBypassFilter(FrameBitmap& bitmap) {
   const BlendTable& multiply = *BlendTableFor(BlendMode::Multiply);
   const Curve screen = SelfBlendCurve(BlendMode::Screen);
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* p = bitmap.Row(y);
-    for (int x = 0; x < bitmap.Width; ++x, p += 3) {
-      const int grey = Luma(p[2], p[1], p[0]);
-      for (int c = 0; c < 3; ++c) p[c] = multiply[screen[p[c]] * 256 + grey];
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      for (int x = 0; x < bitmap.Width; ++x, p += 3) {
+        const int grey = Luma(p[2], p[1], p[0]);
+        for (int c = 0; c < 3; ++c) p[c] = multiply[screen[p[c]] * 256 + grey];
+      }
+      AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.8);
     }
-    AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.8);
-  }
+  });
   Sharpen(bitmap, 6);
 }

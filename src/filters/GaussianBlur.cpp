@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/CurveOperations.h"
 #include "filters/FilterTables.h"
@@ -170,11 +171,11 @@ void VerticalRow(const float* const* rows, int n, int y, int from, int to, const
   StoreQuotients(acc, sums, n, out);
 }
 
-// Blurs a picture of w x h pixels of C channels, whose row y is rowOf(y),
-// row by row: the horizontal results of the rows in reach are kept in a
-// ring of 2r + 1 float rows, so output row y can be handed to finish(y,
-// blurredRow) as soon as source rows up to y + r have been read. finish may
-// therefore write row y of the source itself.
+// Blurs a picture of w x h pixels of C channels, whose row y is rowOf(y):
+// first the horizontal pass of every row into a float picture, then the
+// vertical pass row by row, each band of rows on its own thread. Output row
+// y is handed to finish(y, blurredRow) once every horizontal result exists,
+// so finish may write row y of the source itself.
 template <int C, typename RowOf, typename Finish>
 void BlurRows(RowOf rowOf, int width, int height, int sigma, Finish finish) {
   const GaussianKernel* kernel = TabulatedGaussianKernel(sigma);
@@ -188,26 +189,29 @@ void BlurRows(RowOf rowOf, int width, int height, int sigma, Finish finish) {
   const PassWeights vertical = MakePassWeights(kernel->Weights, radius, height);
   const int h = height;
   const int n = C * width;
-  HorizontalScratch scratch;
-  scratch.row.resize(n);
-  scratch.acc.resize(n);
-  scratch.sums.resize(n);
-  for (int e = 0; e < n; ++e) scratch.sums[e] = horizontal.sums[e / C];
-  const int ring = 2 * radius + 1;
-  std::vector<float> ringRows(static_cast<std::size_t>(ring) * n);
-  std::vector<const float*> inReach(ring);
-  std::vector<float> acc(n), sums(n);
-  std::vector<std::uint8_t> blurred(n);
-  int done = 0;  // horizontal results exist for rows 0..done-1
-  for (int y = 0; y < h; ++y) {
-    const int from = y - radius < 0 ? 0 : y - radius;
-    const int to = y + radius > h - 1 ? h - 1 : y + radius;
-    for (; done <= to; ++done)
-      HorizontalRow<C>(rowOf(done), width, horizontal, scratch, ringRows.data() + static_cast<std::size_t>(done % ring) * n);
-    for (int i = from; i <= to; ++i) inReach[i - from] = ringRows.data() + static_cast<std::size_t>(i % ring) * n;
-    VerticalRow(inReach.data(), n, y, from, to, vertical, acc.data(), sums.data(), blurred.data());
-    finish(y, blurred.data());
-  }
+  std::vector<float> columnSums(n);
+  for (int e = 0; e < n; ++e) columnSums[e] = horizontal.sums[e / C];
+  std::vector<float> across(static_cast<std::size_t>(h) * n);
+  ParallelRows(h, [&](int begin, int end) {
+    HorizontalScratch scratch;
+    scratch.row.resize(n);
+    scratch.acc.resize(n);
+    scratch.sums = columnSums;
+    for (int y = begin; y < end; ++y)
+      HorizontalRow<C>(rowOf(y), width, horizontal, scratch, across.data() + static_cast<std::size_t>(y) * n);
+  });
+  ParallelRows(h, [&](int begin, int end) {
+    std::vector<const float*> inReach(2 * radius + 1);
+    std::vector<float> acc(n), sums(n);
+    std::vector<std::uint8_t> blurred(n);
+    for (int y = begin; y < end; ++y) {
+      const int from = y - radius < 0 ? 0 : y - radius;
+      const int to = y + radius > h - 1 ? h - 1 : y + radius;
+      for (int i = from; i <= to; ++i) inReach[i - from] = across.data() + static_cast<std::size_t>(i) * n;
+      VerticalRow(inReach.data(), n, y, from, to, vertical, acc.data(), sums.data(), blurred.data());
+      finish(y, blurred.data());
+    }
+  });
 }
 
 }  // namespace
@@ -247,7 +251,9 @@ void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
   const std::array<std::uint8_t, 511> mixed = SoftFocusMix(contrast);
   const std::size_t n = bitmap.RowBytes();
   if (sigma < 1 || sigma > 30) {  // no blur: B is the picture itself
-    for (std::uint8_t& v : bitmap.Pixels) v = mixed[2 * v];
+    ParallelRows(bitmap.Height, [&](int begin, int end) {
+      for (std::uint8_t *v = bitmap.Row(begin), *last = bitmap.Row(begin) + n * (end - begin); v != last; ++v) *v = mixed[2 * *v];
+    });
     return;
   }
   if (bitmap.Empty()) return;

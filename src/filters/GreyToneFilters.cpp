@@ -1,19 +1,22 @@
 #include "filters/GreyToneFilters.h"
 
+#include "bitmap/ParallelRows.h"
 #include "filters/BlendMode.h"
 #include "filters/FilterTables.h"
 #include "filters/Luma.h"
 #include "platform/Random.h"
 
 void MapGreyTones(FrameBitmap& bitmap, const Curve& before, const ChannelCurves& after) {
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    const int y = Luma(before[p[2]], before[p[1]], before[p[0]]);
-    p[0] = after.Blue[y];
-    p[1] = after.Green[y];
-    p[2] = after.Red[y];
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3) {
+      const int y = Luma(before[p[2]], before[p[1]], before[p[0]]);
+      p[0] = after.Blue[y];
+      p[1] = after.Green[y];
+      p[2] = after.Red[y];
+    }
+  });
 }
 
 void GrayscaleFilter(FrameBitmap& bitmap) {

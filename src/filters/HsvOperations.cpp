@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/HsvConversion.h"
 #include "filters/Luma.h"
@@ -208,7 +209,9 @@ void RecolourRow(const std::uint8_t* colours, std::uint8_t* p, int count) {
 }
 
 void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor) {
-  for (int y = 0; y < bitmap.Height; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) AdjustHsvRow(bitmap.Row(y), bitmap.Width, valueFactor, saturationFactor);
+  });
 }
 
 void Posterize(FrameBitmap& bitmap, int levels) {
@@ -222,5 +225,7 @@ void Posterize(FrameBitmap& bitmap, int levels) {
     const int level = band == levels - 1 ? 255 : static_cast<int>(band * levelStep);
     for (int y = std::min(from, 256); y < 256; ++y) levelOf[y] = static_cast<float>(level);
   }
-  for (int y = 0; y < bitmap.Height; ++y) PosterizeRow(bitmap.Row(y), bitmap.Width, levelOf.data());
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) PosterizeRow(bitmap.Row(y), bitmap.Width, levelOf.data());
+  });
 }

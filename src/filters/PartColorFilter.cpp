@@ -1,5 +1,6 @@
 #include "filters/PartColorFilter.h"
 
+#include "bitmap/ParallelRows.h"
 #include "filters/BoostClarity.h"
 #include "filters/HsvConversion.h"
 #include "filters/Luma.h"
@@ -12,12 +13,14 @@ bool IsRedHue(float h) {
 
 void PartColorLook(FrameBitmap& bitmap, int mode) {
   const bool greyWhenRed = mode == 4;
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    const bool red = IsRedHue(RgbToHsv(p[2], p[1], p[0]).h);
-    if (red == greyWhenRed) p[0] = p[1] = p[2] = static_cast<std::uint8_t>(Luma(p[2], p[1], p[0]));
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3) {
+      const bool red = IsRedHue(RgbToHsv(p[2], p[1], p[0]).h);
+      if (red == greyWhenRed) p[0] = p[1] = p[2] = static_cast<std::uint8_t>(Luma(p[2], p[1], p[0]));
+    }
+  });
 }
 
 void PartColorFilter(FrameBitmap& bitmap) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 #include "filters/FramedResult.h"
 #include "filters/HsvConversion.h"
@@ -32,14 +33,16 @@ void RandomColorWithDraw(FrameBitmap& bitmap, const FilterContext& context, cons
     colourOf[y] = {TruncatedByte(c.b), TruncatedByte(c.g), TruncatedByte(c.r)};
   }
   const BlendTable& overlay = *BlendTableFor(BlendMode::Overlay);
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3) {
-    const int y = Luma(overlay[p[2] * 257], overlay[p[1] * 257], overlay[p[0] * 257]);
-    p[0] = colourOf[y][0];
-    p[1] = colourOf[y][1];
-    p[2] = colourOf[y][2];
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3) {
+      const int y = Luma(overlay[p[2] * 257], overlay[p[1] * 257], overlay[p[0] * 257]);
+      p[0] = colourOf[y][0];
+      p[1] = colourOf[y][1];
+      p[2] = colourOf[y][2];
+    }
+  });
   // The border is white and stays white: colouring first and framing after
   // gives the same picture.
   FramedResult(bitmap, context);

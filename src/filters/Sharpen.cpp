@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 
 // The 32-byte vectors below never cross a function boundary the caller sees.
@@ -56,22 +57,28 @@ void Sharpen(FrameBitmap& bitmap, int percentage) {
   const int w = bitmap.Width;
   const int h = bitmap.Height;
   const int n = static_cast<int>(bitmap.RowBytes());
-  // Source rows as integers, row i in slot i mod 3; output row y is written
-  // once rows up to y + 1 have been read, so the bitmap is its own source.
-  std::vector<int> ring(static_cast<std::size_t>(3) * n), sums(n);
-  auto slot = [&](int row) { return ring.data() + static_cast<std::size_t>(row % 3) * n; };
-  auto load = [&](int row) {
-    const std::uint8_t* in = bitmap.Row(row);
-    int* s = slot(row);
-    for (int e = 0; e < n; ++e) s[e] = in[e];
-  };
-  load(0);
-  for (int y = 0; y < h; ++y) {
-    if (y + 1 < h) load(y + 1);
-    const int* above = slot(y > 0 ? y - 1 : y);
-    const int* centre = slot(y);
-    const int* below = slot(y < h - 1 ? y + 1 : y);
-    for (int e = 0; e < n; ++e) sums[e] = above[e] + centre[e] + below[e];
-    SharpenRow(sums.data(), centre, w, percentage, bitmap.Row(y));
-  }
+  // The bands of rows run side by side, each reading the rows around it, so
+  // they read a copy of the picture while they write the picture itself.
+  FrameBitmap source;
+  source.Assign(bitmap);
+  ParallelRows(h, [&](int begin, int end) {
+    // Source rows as integers, row i in slot i mod 3.
+    std::vector<int> ring(static_cast<std::size_t>(3) * n), sums(n);
+    auto slot = [&](int row) { return ring.data() + static_cast<std::size_t>(row % 3) * n; };
+    auto load = [&](int row) {
+      const std::uint8_t* in = source.Row(row);
+      int* s = slot(row);
+      for (int e = 0; e < n; ++e) s[e] = in[e];
+    };
+    if (begin > 0) load(begin - 1);
+    load(begin);
+    for (int y = begin; y < end; ++y) {
+      if (y + 1 < h) load(y + 1);
+      const int* above = slot(y > 0 ? y - 1 : y);
+      const int* centre = slot(y);
+      const int* below = slot(y < h - 1 ? y + 1 : y);
+      for (int e = 0; e < n; ++e) sums[e] = above[e] + centre[e] + below[e];
+      SharpenRow(sums.data(), centre, w, percentage, bitmap.Row(y));
+    }
+  });
 }

@@ -1,19 +1,24 @@
 #include "transitions/BlendTransitions.h"
 
+#include "bitmap/ParallelRows.h"
 #include "transitions/BlendKernels.h"
 #include "transitions/FrameLoop.h"
 
 // Screens are one block of bytes each, so a frame is one pass over the block
-// (its one row address is taken once).
+// per band of rows, the bands spread over the cores.
 void BlendFrame(FrameBitmap& out, const FrameBitmap& a, const FrameBitmap& b, int t) {
-  BlendBytes(out.Pixels.data(), a.Pixels.data(), b.Pixels.data(), out.Pixels.size(),
-             static_cast<unsigned>(t));
+  ParallelRows(out.Height, 32, [&](int begin, int end) {
+    BlendBytes(out.Row(begin), a.Row(begin), b.Row(begin), out.RowBytes() * static_cast<std::size_t>(end - begin),
+               static_cast<unsigned>(t));
+  });
 }
 
 void MeltFrame(FrameBitmap& out, const FrameBitmap& oldScreen, const FrameBitmap& newScreen,
                int t) {
-  MeltBytes(out.Pixels.data(), oldScreen.Pixels.data(), newScreen.Pixels.data(),
-            out.Pixels.size(), static_cast<unsigned>(t));
+  ParallelRows(out.Height, 32, [&](int begin, int end) {
+    MeltBytes(out.Row(begin), oldScreen.Row(begin), newScreen.Row(begin),
+              out.RowBytes() * static_cast<std::size_t>(end - begin), static_cast<unsigned>(t));
+  });
 }
 
 void FadeOutIn(const FrameBitmap& previous, const FrameBitmap& next,

@@ -10,6 +10,7 @@
 #include "engine/SlideshowEngine.h"
 #include "music/GstMusicPlayer.h"
 #include "platform/QtTimer.h"
+#include "platform/QtUiThreadPost.h"
 #include "ui/QtUserDialogs.h"
 
 class QMenu;
@@ -45,6 +46,7 @@ class SlideshowSession final : public QObject, private SlideShell {
   TfrmDisplay& display_;
   QtUserDialogs dialogs_;
   QtTimerFactory timers_;
+  QtUiThreadPost post_;
   ScreenSaverFreedesktop saver_;
   std::unique_ptr<GstMusicPlayer> player_;
   std::unique_ptr<ProgressWindow> progress_;

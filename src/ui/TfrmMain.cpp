@@ -431,7 +431,9 @@ void TfrmMain::DisplayColoursChanged() {
 SlideshowEngine* TfrmMain::Engine() { return session_ ? &session_->Engine() : nullptr; }
 
 void TfrmMain::ResetPlayState() {
-  if (session_) session_->Engine().Music().ResetPlayState();
+  if (!session_) return;
+  session_->Engine().Music().ResetPlayState();
+  session_->Engine().Show().ResetPrefetch();
 }
 
 // The library passes an empty path when music is off or the file is gone.

@@ -11,6 +11,7 @@
 #include "engine/ImageShow.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
+#include "support/ManualPost.h"
 
 namespace {
 
@@ -198,6 +199,116 @@ TEST_F(ImageShowTest, TransitionPathsKeepThePreviousScreen) {
   EXPECT_EQ(surface.frames.size(), before + 1);
 }
 
+namespace {
+
+// The show with its next picture decoded ahead on a worker thread.
+class ImageShowAheadTest : public ImageShowTest {
+ protected:
+  ImageShowAheadTest() { show.Decoder = &decoder; }
+  // Waits until the decode ahead has been handed back (or dropped).
+  void FinishAhead() {
+    bool back = false;
+    const QString marker = dir.filePath("marker.jpg");
+    WriteFile(marker, MakeJpeg(4, 4, JCS_RGB, Flat(16, 0, 0, 0)));
+    DecodeRequest last = decoder.Start(marker, {}, [&](DecodeResult) { back = true; });
+    while (!back) post.WaitAndRun();
+  }
+  ManualPost post;
+  BackgroundDecoder decoder{post};
+};
+
+}  // namespace
+
+TEST_F(ImageShowAheadTest, ScreensAreTheSameAsDecodingInPlace) {
+  for (int i = 0; i < 4; ++i) AddJpeg(QStringLiteral("%1.jpg").arg(i), static_cast<std::uint8_t>(40 + 50 * i));
+  show.Settings.ActiveTransition = 1;
+  // The same walk through the folder, decoded in place and ahead: with the
+  // hand-back in time, late (the show waits for it) and cut off by a jump.
+  auto walk = [&](ImageShow& s, auto between) {
+    std::vector<FrameBitmap> screens;
+    for (int i : {0, 1, 2, 0, 1, 3}) {
+      index = i;
+      s.ShowCurrentImage();
+      screens.push_back(s.ScreenBitmap);
+      between(i);
+    }
+    return screens;
+  };
+  FakeSurface inPlaceSurface(log);
+  ImageShow inPlace(inPlaceSurface, dialogs, clock, exif);
+  inPlace.Settings = show.Settings;
+  inPlace.Position = show.Position;
+  const auto want = walk(inPlace, [](int) {});
+  const auto got = walk(show, [&](int i) {
+    if (i == 1) FinishAhead();  // otherwise the next show waits for its picture
+  });
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ImageShowAheadTest, APrefetchErrorIsShownOnceAfterThePictureIsOnScreen) {
+  AddJpeg("a.jpg", 200);
+  const QString bad = dir.filePath("bad.jpg");
+  WriteFile(bad, QByteArray("broken"));
+  list << bad;
+  AddJpeg("c.jpg", 100);
+
+  // Handed back while the picture before it stands: one box, then its turn
+  // shows nothing and keeps the screen.
+  show.ShowCurrentImage();
+  EXPECT_EQ(log.events, (std::vector<std::string>{"present", "labels"}));
+  FinishAhead();
+  EXPECT_EQ(log.events, (std::vector<std::string>{"present", "labels", "error"}));
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(dialogs.errors[0].contains(bad));
+  index = 1;
+  show.ShowCurrentImage();
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(surface.frames.size(), 1u);
+
+  // The user is faster than the decoder: the box comes at the broken
+  // file's turn, once, and the late hand-back stays quiet.
+  show.ResetPrefetch();
+  index = 0;
+  show.ShowCurrentImage();
+  index = 1;
+  show.ShowCurrentImage();
+  EXPECT_EQ(dialogs.errors.size(), 2);
+  FinishAhead();
+  EXPECT_EQ(dialogs.errors.size(), 2);
+  EXPECT_EQ(surface.frames.size(), 2u);
+  index = 2;
+  show.ShowCurrentImage();
+  EXPECT_EQ(surface.frames.size(), 3u);
+}
+
+TEST_F(ImageShowAheadTest, StopOrAFolderChangeDropsTheDecodeInFlight) {
+  AddJpeg("a.jpg", 200);
+  const QString big = dir.filePath("big.jpg");
+  WriteFile(big, MakeJpeg(1600, 1200, JCS_RGB, Flat(1600 * 1200, 90, 0, 0)));
+  list << big;
+  const QString bad = dir.filePath("bad.jpg");
+  WriteFile(bad, QByteArray("broken"));
+
+  show.ShowCurrentImage();  // decodes the big file ahead
+  show.ResetPrefetch();     // stop: at once, without waiting for it
+  EXPECT_EQ(show.Prefetch(), PrefetchKey{});
+  FinishAhead();
+  EXPECT_TRUE(show.PrefetchPicture().Empty());
+
+  // A folder change: the next show is at another position, so the broken
+  // file decoded ahead for the old one is dropped without its box.
+  list[1] = bad;
+  show.ShowCurrentImage();
+  folder = 1;
+  list[1] = big;
+  index = 1;
+  show.ShowCurrentImage();
+  FinishAhead();
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_NEAR(RedAtCentre(), 90, 3);
+}
+
 TEST_F(ImageShowTest, RunningOutOfMemoryIsReportedLikeAnUnreadableFileAndTheShowGoesOn) {
   struct LimitGuard {
     ~LimitGuard() { FrameBitmapByteLimit = std::numeric_limits<std::size_t>::max(); }
@@ -249,4 +360,23 @@ TEST_F(ImageShowTest, RunningOutOfMemoryIsReportedLikeAnUnreadableFileAndTheShow
   index = 1;
   show.ShowCurrentImage();
   EXPECT_NEAR(RedAtCentre(), 100, 3);
+}
+
+TEST_F(ImageShowAheadTest, RunningOutOfMemoryAheadIsReportedLikeAnUnreadableFile) {
+  struct LimitGuard {
+    ~LimitGuard() { FrameBitmapByteLimit = std::numeric_limits<std::size_t>::max(); }
+  } restore;
+  AddJpeg("a.jpg", 200);
+  const QString big = dir.filePath("big.jpg");
+  WriteFile(big, MakeJpeg(200, 200, JCS_RGB, Flat(200 * 200, 90, 0, 0)));
+  list << big;
+  FrameBitmapByteLimit = 64 * 48 * 3 * 2;  // the screens fit, the big picture does not
+  show.ShowCurrentImage();
+  FinishAhead();
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(dialogs.errors[0], ImageError(big, OutOfMemoryReason()).Message());
+  index = 1;
+  show.ShowCurrentImage();  // its turn: no second box, the screen stays
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(surface.frames.size(), 1u);
 }
