@@ -23,11 +23,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/PreviewCounter.h"
+#include "engine/PreviewNavigation.h"
+#include "engine/PreviewPicture.h"
+#include "engine/SlideshowEngine.h"
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
 #include "platform/ProgramFolder.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
+#include "ui/PreviewArea.h"
 #include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
 
@@ -35,8 +40,6 @@ namespace {
 
 constexpr int kListHeightNormal = 248;
 constexpr int kListHeightCdMaking = 231;
-constexpr int kPreviewWidth = 200;
-constexpr int kPreviewHeight = 150;
 
 QString WithoutTrailingSeparator(QString folder) {
   if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
@@ -116,11 +119,10 @@ TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
 
 QWidget* TfrmMain::BuildPreview() {
   auto* box = new QWidget(centralWidget());
-  pnlDisplay_ = new QFrame(box);
+  pnlDisplay_ = new PreviewArea(box);
   pnlDisplay_->setObjectName(QStringLiteral("pnlDisplay"));
-  pnlDisplay_->setFixedSize(kPreviewWidth, kPreviewHeight);
-  pnlDisplay_->setFrameShape(QFrame::NoFrame);
-  pnlDisplay_->setAutoFillBackground(true);
+  pnlDisplay_->setFixedSize(kPreviewAreaWidth, kPreviewAreaHeight);
+  pnlDisplay_->setToolTipDuration(5000);
   lblStartInfo_ = new QLabel(pnlDisplay_);
   lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
   lblStartInfo_->setWordWrap(true);
@@ -131,42 +133,43 @@ QWidget* TfrmMain::BuildPreview() {
 
   lblSumUpImg_ = new QLabel(QStringLiteral("画像枚数："), box);
   lblSumUpImg_->setObjectName(QStringLiteral("lblSumUpImg"));
-  auto* prev = new QToolButton(box);
-  prev->setObjectName(QStringLiteral("sbtnPrevPic"));
-  prev->setArrowType(Qt::LeftArrow);
-  prev->setToolTip(QStringLiteral("前の画像"));
-  prev->setEnabled(false);
-  auto* next = new QToolButton(box);
-  next->setObjectName(QStringLiteral("sbtnNextPic"));
-  next->setArrowType(Qt::RightArrow);
-  next->setToolTip(QStringLiteral("次の画像、又はジャンプ先の画像"));
-  next->setEnabled(false);
+  sbtnPrevPic_ = new QToolButton(box);
+  sbtnPrevPic_->setObjectName(QStringLiteral("sbtnPrevPic"));
+  sbtnPrevPic_->setArrowType(Qt::LeftArrow);
+  sbtnPrevPic_->setToolTip(QStringLiteral("前の画像"));
+  sbtnPrevPic_->setAccessibleName(QStringLiteral("前の画像"));
+  sbtnNextPic_ = new QToolButton(box);
+  sbtnNextPic_->setObjectName(QStringLiteral("sbtnNextPic"));
+  sbtnNextPic_->setArrowType(Qt::RightArrow);
+  sbtnNextPic_->setToolTip(QStringLiteral("次の画像、又はジャンプ先の画像"));
+  sbtnNextPic_->setAccessibleName(QStringLiteral("次の画像、又はジャンプ先の画像"));
   auto* counter = new QHBoxLayout;
   counter->addWidget(lblSumUpImg_, 1);
-  counter->addWidget(prev);
-  counter->addWidget(next);
+  counter->addWidget(sbtnPrevPic_);
+  counter->addWidget(sbtnNextPic_);
 
-  auto* chkPage = new QCheckBox(QStringLiteral("プレビュー画像ジャンプ先指定"), box);
-  chkPage->setObjectName(QStringLiteral("chkPage"));
-  chkPage->setEnabled(false);
-  auto* udPage = new QSpinBox(box);
-  udPage->setObjectName(QStringLiteral("udPage"));
-  udPage->setRange(1, 9999);
-  udPage->setEnabled(false);
-  udPage->setFixedWidth(72);
+  chkPage_ = new QCheckBox(QStringLiteral("プレビュー画像ジャンプ先指定"), box);
+  chkPage_->setObjectName(QStringLiteral("chkPage"));
+  // The up-down control and its number field (Edit5) are one spin box here.
+  udPage_ = new QSpinBox(box);
+  udPage_->setObjectName(QStringLiteral("udPage"));
+  udPage_->setAccessibleName(QStringLiteral("ジャンプ先の画像番号"));
+  udPage_->setRange(1, kPreviewJumpMax);
+  udPage_->setFixedWidth(72);
   auto* jump = new QHBoxLayout;
   jump->addSpacing(20);
-  jump->addWidget(udPage);
+  jump->addWidget(udPage_);
   jump->addStretch();
 
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 8, 0, 0);
   layout->addWidget(pnlDisplay_);
   layout->addLayout(counter);
-  layout->addWidget(chkPage);
+  layout->addWidget(chkPage_);
   layout->addLayout(jump);
   layout->addStretch();
-  box->setFixedWidth(kPreviewWidth + 8);
+  box->setFixedWidth(kPreviewAreaWidth + 8);
+  ApplyPageJumpState();
   return box;
 }
 
@@ -225,6 +228,15 @@ void TfrmMain::ConnectControls() {
   connect(menu_.OpenExePlace, &QAction::triggered, this, openProgramFolder);
   connect(pmnOpenExeDir_, &QAction::triggered, this, openProgramFolder);
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
+
+  connect(sbtnPrevPic_, &QToolButton::clicked, this, &TfrmMain::PreviewPrevClick);
+  connect(sbtnNextPic_, &QToolButton::clicked, this, &TfrmMain::PreviewNextClick);
+  connect(chkPage_, &QCheckBox::toggled, this, &TfrmMain::ApplyPageJumpState);
+  // While a slideshow plays the selector shows the drawn filter; the
+  // preview follows only the user's choice while idle.
+  connect(c.cbFilter, &QComboBox::currentIndexChanged, this, [this] {
+    if (!showingOptions_ && IsSlideshowIdle()) RefreshPreview();
+  });
 }
 
 void TfrmMain::SyncOptionsFromControls() {
@@ -233,10 +245,7 @@ void TfrmMain::SyncOptionsFromControls() {
 }
 
 void TfrmMain::ShowPreviewBackground() {
-  QPalette palette = pnlDisplay_->palette();
-  palette.setColor(QPalette::Window,
-                   QColor(RedOf(options_.BkColor), GreenOf(options_.BkColor), BlueOf(options_.BkColor)));
-  pnlDisplay_->setPalette(palette);
+  pnlDisplay_->SetBackground(QColor(RedOf(options_.BkColor), GreenOf(options_.BkColor), BlueOf(options_.BkColor)));
 }
 
 void TfrmMain::RebuildRecentWorkMenu() {
@@ -399,12 +408,18 @@ void TfrmMain::CatalogChanged() {
 }
 
 void TfrmMain::CurrentFolderImagesChanged() {
-  // The preview and its image counter come with the preview itself.
+  if (library_.CurrentFolderImages().isEmpty()) {
+    preview_.Clear();
+    ShowPreviewPicture();
+    return;
+  }
+  RefreshPreview();
+  RefreshPreviewCounter();
 }
 
 void TfrmMain::ShowStartHint(const QString& text) {
   lblStartInfo_->setText(QtUserDialogs::ToDisplayText(text));
-  lblStartInfo_->setGeometry(10, 10, 180, kPreviewHeight - 20);
+  lblStartInfo_->setGeometry(10, 10, 180, kPreviewAreaHeight - 20);
   lblStartInfo_->show();
   lblSumUpImg_->clear();
 }
@@ -433,6 +448,73 @@ void TfrmMain::PrepareMusicPlayer(const QString& lastPlayBgm) {
   BgmController& music = session_->Engine().Music();
   music.SetUseBgm(library_.Options().UseBGM);
   music.HandOverLastPlayedBgm(lastPlayBgm);
+}
+
+// ---- preview ---------------------------------------------------------------------
+
+bool TfrmMain::IsSlideshowIdle() {
+  SlideshowEngine* engine = Engine();
+  return !engine || engine->Control().State() == PlayState::Idle;
+}
+
+void TfrmMain::RefreshPreview() {
+  const QStringList& images = library_.CurrentFolderImages();
+  if (images.isEmpty()) return;
+  HideStartHint();
+  const Preview::Outcome outcome = preview_.Refresh(images, library_.CurrentImageIndex(),
+                                                    options_.cbFilter->currentIndex(), options_.BkColor, dialogs_);
+  if (outcome == Preview::Outcome::Unchanged) return;
+  ShowPreviewPicture();
+}
+
+void TfrmMain::ShowPreviewPicture() {
+  pnlDisplay_->ShowPicture(preview_.PreviewBitmap(),
+                           preview_.PicturePosition(pnlDisplay_->width(), pnlDisplay_->height()));
+  pnlDisplay_->setToolTip(QtUserDialogs::ToDisplayText(preview_.ToolTip()));
+}
+
+void TfrmMain::RefreshPreviewCounter() {
+  lblSumUpImg_->setText(
+      PreviewCounterText(library_.CurrentImageIndex(), static_cast<int>(library_.CurrentFolderImages().size())));
+  lblSumUpImg_->show();
+}
+
+void TfrmMain::ApplyPageJumpState() {
+  const bool jump = chkPage_->isChecked();
+  udPage_->setEnabled(jump);
+  sbtnPrevPic_->setEnabled(!jump);
+}
+
+void TfrmMain::ResetPreviewPageJump() {
+  chkPage_->setChecked(false);
+  ApplyPageJumpState();
+}
+
+void TfrmMain::PreviewPrevClick() {
+  const int count = static_cast<int>(library_.CurrentFolderImages().size());
+  if (count == 0 || !IsSlideshowIdle()) return;
+  library_.SetCurrentImageIndex(PreviousPreviewIndex(library_.CurrentImageIndex(), count));
+  RefreshPreview();
+  RefreshPreviewCounter();
+}
+
+void TfrmMain::PreviewNextClick() {
+  const int count = static_cast<int>(library_.CurrentFolderImages().size());
+  if (count == 0 || !IsSlideshowIdle()) return;
+  PreviewJump jump;
+  jump.On = chkPage_->isChecked();
+  jump.FieldText = udPage_->cleanText();
+  jump.Position = udPage_->value();
+  const PreviewStep step = NextPreviewStep(library_.CurrentImageIndex(), count, jump);
+  if (jump.On) {
+    udPage_->setValue(step.Position);
+    // The field shows the number the jump used, also after a typed text
+    // that was no number.
+    if (auto* field = udPage_->findChild<QLineEdit*>()) field->setText(step.FieldText);
+  }
+  library_.SetCurrentImageIndex(step.Index);
+  RefreshPreview();
+  RefreshPreviewCounter();
 }
 
 // ---- close ----------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "engine/Preview.h"
 #include "engine/StartUp.h"
 #include "library/SlideshowLibrary.h"
 #include "library/SlideshowLibraryView.h"
@@ -16,8 +17,12 @@
 #include "ui/OptionsPanel.h"
 #include "ui/QtUserDialogs.h"
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
+class QSpinBox;
+class QToolButton;
+class PreviewArea;
 class QLabel;
 class QPushButton;
 class SlideshowSession;
@@ -72,6 +77,16 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void DisplayColoursChanged() override;
   void ResetPlayState() override;
   void PrepareMusicPlayer(const QString& lastPlayBgm) override;
+  void ResetPreviewPageJump() override;
+
+  // Rebuilds the preview picture of the current image and repaints it.
+  void RefreshPreview();
+  // Rewrites the image counter under the preview ("05/12").
+  void RefreshPreviewCounter();
+  const Preview& PreviewState() const { return preview_; }
+  PreviewArea* PreviewPanel() const { return pnlDisplay_; }
+  QLabel* ImageCounter() const { return lblSumUpImg_; }
+
   // The slideshow engine, once the display window exists.
   SlideshowEngine* Engine();
 
@@ -83,6 +98,11 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void ConnectControls();
   void SyncOptionsFromControls();
   void ShowPreviewBackground();
+  void ShowPreviewPicture();
+  void ApplyPageJumpState();
+  void PreviewPrevClick();
+  void PreviewNextClick();
+  bool IsSlideshowIdle();
   void RebuildRecentWorkMenu();
   void KeepBottomOnScreen();
   // The start command of a later slideshow engine; autostart lands here.
@@ -101,7 +121,12 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QPushButton* btnSlide_ = nullptr;
   QPushButton* btnOption_ = nullptr;
   QPushButton* btnReset_ = nullptr;
-  QFrame* pnlDisplay_ = nullptr;
+  PreviewArea* pnlDisplay_ = nullptr;
+  QToolButton* sbtnPrevPic_ = nullptr;
+  QToolButton* sbtnNextPic_ = nullptr;
+  QCheckBox* chkPage_ = nullptr;
+  QSpinBox* udPage_ = nullptr;
+  Preview preview_;
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;
