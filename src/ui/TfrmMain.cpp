@@ -29,6 +29,7 @@
 #include "engine/SlideshowEngine.h"
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
+#include "library/WindowPlacement.h"
 #include "platform/ProgramFolder.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
@@ -94,6 +95,9 @@ TfrmMain::TfrmMain(QWidget* parent)
   // The window always takes the size its contents ask for, so folding the
   // detail group in and out resizes it.
   this->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Folding the detail group in and out changes only the height: the window
+  // is as wide as the widest of the two states from the start.
+  central->setMinimumWidth(central->sizeHint().width());
 
   statusPanel_ = new QLabel(this);
   statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
@@ -361,18 +365,25 @@ void TfrmMain::ToggleDetailOptions() {
   grpDetail_->setVisible(show);
   btnOption_->setText(show ? QStringLiteral("▲ 詳細オプション") : QStringLiteral("▼ 詳細オプション"));
   menu_.mnOption->setChecked(show);
-  if (show) KeepBottomOnScreen();
+  if (show) FocusActiveListTab();
+  dialogs_.ProcessPendingMessages();
+  KeepBottomOnScreen();
 }
 
-// The grown window keeps its bottom edge 20 pixels above the bottom of the
-// work area (the taskbar, when it sits at the bottom).
+// The list of the shown list tab takes the keyboard focus.
+void TfrmMain::FocusActiveListTab() {
+  QWidget* page = tabs_.PageControl1->currentWidget();
+  if (page == tabs_.TabDir) tabs_.lvDirList->setFocus();
+  else if (page == tabs_.TabBGM) tabs_.lvBGMList->setFocus();
+}
+
 void TfrmMain::KeepBottomOnScreen() {
   layout()->activate();
   QScreen* monitor = screen();
   if (!monitor || !isVisible()) return;
-  const QRect work = monitor->availableGeometry();
-  const int overflow = frameGeometry().bottom() - (work.bottom() - 20);
-  if (overflow > 0) move(x(), std::max(work.top(), y() - overflow));
+  const QRect frame = frameGeometry();
+  const int top = TopKeepingBottomAboveWorkArea(frame, monitor->availableGeometry());
+  if (top != frame.y()) move(x(), y() + (top - frame.y()));
 }
 
 // ---- what the library shows ---------------------------------------------------

@@ -105,6 +105,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   bool IsSlideshowIdle();
   void RebuildRecentWorkMenu();
   void KeepBottomOnScreen();
+  void FocusActiveListTab();
   // The start command of a later slideshow engine; autostart lands here.
   void StartOrPause();
 
