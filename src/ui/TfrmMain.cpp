@@ -29,8 +29,10 @@
 #include "engine/SlideshowEngine.h"
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
+#include "library/OptionsReset.h"
 #include "library/WindowPlacement.h"
 #include "platform/ProgramFolder.h"
+#include "ui/ColourEditorPanel.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
 #include "ui/PreviewArea.h"
@@ -233,6 +235,12 @@ void TfrmMain::ConnectControls() {
   connect(pmnOpenExeDir_, &QAction::triggered, this, openProgramFolder);
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
 
+  colourPanel_ = new ColourEditorPanel(options_, this, [this] { ApplyColours(); });
+  btnReset_->setEnabled(true);
+  menu_.mnReset->setEnabled(true);
+  connect(btnReset_, &QPushButton::clicked, this, &TfrmMain::btnResetClick);
+  connect(menu_.mnReset, &QAction::triggered, this, &TfrmMain::btnResetClick);
+
   connect(sbtnPrevPic_, &QToolButton::clicked, this, &TfrmMain::PreviewPrevClick);
   connect(sbtnNextPic_, &QToolButton::clicked, this, &TfrmMain::PreviewNextClick);
   connect(chkPage_, &QCheckBox::toggled, this, &TfrmMain::ApplyPageJumpState);
@@ -395,10 +403,35 @@ void TfrmMain::SetCurrentSlideshowLabel(const QString& text) {
 }
 
 void TfrmMain::OptionsChanged() {
+  // A slideshow was (re)loaded: the colour clipboard and undo start afresh.
+  if (colourPanel_) colourPanel_->Editor().Forget();
+  ShowOptionsInControls();
+}
+
+void TfrmMain::ShowOptionsInControls() {
   showingOptions_ = true;
   ShowOptions(options_, library_.Options());
   showingOptions_ = false;
   ShowPreviewBackground();
+}
+
+void TfrmMain::ApplyColours() {
+  SyncOptionsFromControls();
+  if (display_) display_->ApplyColours(options_.BkColor, options_.Colours);
+  ShowPreviewBackground();
+}
+
+void TfrmMain::btnResetClick() {
+  SyncOptionsFromControls();
+  ResetAllOptions(library_, context_.Settings, dialogs_, [this] {
+    ShowOptionsInControls();
+    ShowAppOptions(options_, context_.Settings);
+    if (display_) display_->ApplyColours(options_.BkColor, options_.Colours);
+    if (session_) {
+      session_->Engine().Music().ApplyStoredVolume(context_.Settings.WMPVol);
+      session_->Engine().Control().OnIntervalChanged();
+    }
+  });
 }
 
 void TfrmMain::FolderListChanged() {

@@ -23,6 +23,7 @@ class QGroupBox;
 class QSpinBox;
 class QToolButton;
 class PreviewArea;
+class ColourEditorPanel;
 class QLabel;
 class QPushButton;
 class SlideshowSession;
@@ -86,6 +87,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   const Preview& PreviewState() const { return preview_; }
   PreviewArea* PreviewPanel() const { return pnlDisplay_; }
   QLabel* ImageCounter() const { return lblSumUpImg_; }
+  ColourEditorPanel* ColourPanel() const { return colourPanel_; }
+
+  // "オプションのリセット": asks, then every option back to its default.
+  void btnResetClick();
 
   // The slideshow engine, once the display window exists.
   SlideshowEngine* Engine();
@@ -99,6 +104,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void SyncOptionsFromControls();
   void ShowPreviewBackground();
   void ShowPreviewPicture();
+  void ShowOptionsInControls();
+  // The colours of the options panel reach the slideshow, the display
+  // window and the preview background.
+  void ApplyColours();
   void ApplyPageJumpState();
   void PreviewPrevClick();
   void PreviewNextClick();
@@ -128,6 +137,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QCheckBox* chkPage_ = nullptr;
   QSpinBox* udPage_ = nullptr;
   Preview preview_;
+  ColourEditorPanel* colourPanel_ = nullptr;
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;
