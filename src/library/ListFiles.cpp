@@ -141,3 +141,9 @@ QStringList ReadSlideshowCatalogFile(const QString& path) {
   }
   return names;
 }
+
+QList<QStringList> ReadListFileRecords(const QString& path) { return ReadRecords(path); }
+
+QString NativeListPath(const QString& field) { return NativeRelativePath(field); }
+
+bool StaysInsideDataFolder(const QString& relative) { return StaysInDataFolder(relative); }

@@ -185,6 +185,16 @@ void SlideshowLibrary::BuildCurrentFolderImages() {
   if (view_) view_->CurrentFolderImagesChanged();
 }
 
+void SlideshowLibrary::EmptyCurrentFolderImages() {
+  currentFolderImages_.clear();
+  currentFolderIndex_ = -1;
+  currentImageIndex_ = -1;
+  if (view_) {
+    view_->CurrentFolderImagesChanged();
+    view_->ShowStartHint(kStartHintText);
+  }
+}
+
 void SlideshowLibrary::RemoveCurrentFolderRow() {
   // The row after the removed one takes its place; at the end, the new last row.
   folders_.removeAt(currentFolderIndex_);

@@ -79,6 +79,9 @@ class SlideshowLibrary {
   // Fills CurrentFolderImages from the row at CurrentFolderIndex; a row whose
   // folder holds no images is reported and removed, and the next row is tried.
   void BuildCurrentFolderImages();
+  // The folder list has no current row any more: the image list is emptied
+  // and the preview shows its background with the start hint.
+  void EmptyCurrentFolderImages();
 
   // SaveFolderList, SaveBgmList, WriteSlideshowOptions in this order; the
   // slideshow folder is made again if it was deleted. Nothing in CD-play mode
