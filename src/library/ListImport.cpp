@@ -116,7 +116,8 @@ ImportReport ImportLists(SlideshowLibrary& library, const ImportRequest& request
       Run(hooks.FolderListChanged);
       library.BuildCurrentFolderImages();
     } else {
-      library.EmptyCurrentFolderImages();
+      library.ClearCurrentFolderImages();
+      Run(hooks.FolderListEmptied);
     }
     if (request.DeleteSame) Run(hooks.RemoveFolderDuplicates);
     Run(hooks.FolderListChanged);

@@ -28,6 +28,8 @@ struct ImportHooks {
   // Rows or the current row of a list changed: rows, checks, header, buttons.
   std::function<void()> FolderListChanged;
   std::function<void()> BgmListChanged;
+  // The folder list ended up empty: the preview shows the start hint.
+  std::function<void()> FolderListEmptied;
   // The list commands' "remove duplicates" (with its message).
   std::function<void()> RemoveFolderDuplicates;
   std::function<void()> RemoveBgmDuplicates;

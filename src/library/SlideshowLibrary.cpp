@@ -185,14 +185,11 @@ void SlideshowLibrary::BuildCurrentFolderImages() {
   if (view_) view_->CurrentFolderImagesChanged();
 }
 
-void SlideshowLibrary::EmptyCurrentFolderImages() {
+void SlideshowLibrary::ClearCurrentFolderImages() {
   currentFolderImages_.clear();
   currentFolderIndex_ = -1;
-  currentImageIndex_ = -1;
-  if (view_) {
-    view_->CurrentFolderImagesChanged();
-    view_->ShowStartHint(kStartHintText);
-  }
+  currentImageIndex_ = 0;
+  if (view_) view_->CurrentFolderImagesChanged();
 }
 
 void SlideshowLibrary::RemoveCurrentFolderRow() {

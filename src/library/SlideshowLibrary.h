@@ -52,6 +52,8 @@ class SlideshowLibrary {
   void SetCurrentBgmIndex(int index) { currentBgmIndex_ = index; }
 
   const QStringList& CurrentFolderImages() const { return currentFolderImages_; }
+  // No current folder row and no images (the folder list became empty).
+  void ClearCurrentFolderImages();
   int CurrentImageIndex() const { return currentImageIndex_; }
   void SetCurrentImageIndex(int index) { currentImageIndex_ = index; }
 
@@ -79,9 +81,6 @@ class SlideshowLibrary {
   // Fills CurrentFolderImages from the row at CurrentFolderIndex; a row whose
   // folder holds no images is reported and removed, and the next row is tried.
   void BuildCurrentFolderImages();
-  // The folder list has no current row any more: the image list is emptied
-  // and the preview shows its background with the start hint.
-  void EmptyCurrentFolderImages();
 
   // SaveFolderList, SaveBgmList, WriteSlideshowOptions in this order; the
   // slideshow folder is made again if it was deleted. Nothing in CD-play mode

@@ -98,13 +98,16 @@ TEST_F(ListImportTest, OverwriteOfTheMusicListAloneLeavesTheFolderList) {
 
 TEST_F(ListImportTest, OverwriteWithNothingUsableEmptiesThePreview) {
   ASSERT_TRUE(WriteTextLines(family + "/DIR.dat", {root + "/Photos/Missing,1"}));
+  bool emptied = false;
+  hooks.FolderListEmptied = [&] { emptied = true; };
   ImportRequest r = FromFamily();
   r.BgmList = false;
   r.Overwrite = true;
   ASSERT_TRUE(ImportLists(library, r, dialogs, hooks).Done);
   EXPECT_TRUE(library.Folders().isEmpty());
   EXPECT_TRUE(library.CurrentFolderImages().isEmpty());
-  EXPECT_TRUE(view.hintShown);
+  EXPECT_EQ(library.CurrentFolderIndex(), -1);
+  EXPECT_TRUE(emptied);
 }
 
 TEST_F(ListImportTest, RefusalsSayWhyAndChangeNothing) {
