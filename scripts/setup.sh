@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   # Qt 6 (widgets, D-Bus, platform plugins for X11 and offscreen, translations)
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  # the SVG program icon (Qt's SVG image and icon plugins)
+  libqt6svg6
   # image codecs
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libgif-dev
   # music: GStreamer playbin with the codecs for MP3, WAV, MIDI and WMA.
@@ -21,6 +23,8 @@ PACKAGES=(
   # tests, benchmarks, fuzzing, looking at the windows
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
+  # checking the desktop entry
+  desktop-file-utils
 )
 
 missing=()

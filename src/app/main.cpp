@@ -8,6 +8,7 @@
 
 #include "engine/StartUp.h"
 #include "ui/AppFont.h"
+#include "ui/ProgramIcon.h"
 #include "ui/TerminationSignals.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmCDMakeCheck.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   TerminationSignals::InstallHandlers();
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setWindowIcon(ProgramIcon());
 
   // Qt's own dialog buttons in Japanese, where the translations are installed.
   QTranslator qtTexts;
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   TfrmAbout frmAbout(&frmMain);
   TfrmWork frmWork(&frmMain);
   TfrmImport frmImport(&frmMain);
+  frmMain.UseDialogs(&frmAbout, &frmImport);
   TfrmProgress frmProgress(&frmMain);
   TfrmCDMakeClose frmCDMakeClose(&frmMain);
   TfrmDisplay frmDisplay;

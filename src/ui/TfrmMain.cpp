@@ -29,6 +29,8 @@
 #include "engine/SlideshowEngine.h"
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
+#include "library/HelpDocuments.h"
+#include "library/LibraryTexts.h"
 #include "library/OptionsReset.h"
 #include "library/WindowPlacement.h"
 #include "platform/ProgramFolder.h"
@@ -36,8 +38,11 @@
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
 #include "ui/PreviewArea.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SlideshowSession.h"
+#include "ui/TfrmAbout.h"
 #include "ui/TfrmDisplay.h"
+#include "ui/TfrmImport.h"
 
 namespace {
 
@@ -57,6 +62,7 @@ TfrmMain::TfrmMain(QWidget* parent)
       library_(RunningProgramFolder(), dialogs_),
       displayActions_(new DisplayMenuActions(this)) {
   setObjectName(QStringLiteral("frmMain"));
+  setWindowIcon(ProgramIcon());
   setWindowTitle(CaptionBase(RunMode::Normal));
   setAcceptDrops(true);
 
@@ -240,6 +246,19 @@ void TfrmMain::ConnectControls() {
   menu_.mnReset->setEnabled(true);
   connect(btnReset_, &QPushButton::clicked, this, &TfrmMain::btnResetClick);
   connect(menu_.mnReset, &QAction::triggered, this, &TfrmMain::btnResetClick);
+
+  OpenWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  menu_.mnImportList->setEnabled(true);
+  connect(menu_.mnImportList, &QAction::triggered, this, [this] { ImportDialog()->exec(); });
+  if (tabs_.SlideshowButtons.size() > 1) {
+    QPushButton* btnImportSlideShow = tabs_.SlideshowButtons[1];
+    btnImportSlideShow->setEnabled(true);
+    connect(btnImportSlideShow, &QPushButton::clicked, this, [this] { ImportDialog()->exec(); });
+  }
+  for (QAction* item : {menu_.mnHelpDoc, menu_.mnReadMe, menu_.mnAbout}) item->setEnabled(true);
+  connect(menu_.mnHelpDoc, &QAction::triggered, this, &TfrmMain::mnHelpDocClick);
+  connect(menu_.mnReadMe, &QAction::triggered, this, &TfrmMain::mnReadMeClick);
+  connect(menu_.mnAbout, &QAction::triggered, this, [this] { AboutBox()->exec(); });
 
   connect(sbtnPrevPic_, &QToolButton::clicked, this, &TfrmMain::PreviewPrevClick);
   connect(sbtnNextPic_, &QToolButton::clicked, this, &TfrmMain::PreviewNextClick);
@@ -492,6 +511,47 @@ void TfrmMain::PrepareMusicPlayer(const QString& lastPlayBgm) {
   BgmController& music = session_->Engine().Music();
   music.SetUseBgm(library_.Options().UseBGM);
   music.HandOverLastPlayedBgm(lastPlayBgm);
+}
+
+// ---- dialogs and help ---------------------------------------------------------------
+
+void TfrmMain::UseDialogs(TfrmAbout* about, TfrmImport* import) {
+  about_ = about;
+  import_ = import;
+  if (import_) AttachImportDialog();
+}
+
+void TfrmMain::AttachImportDialog() {
+  ImportHooks hooks;
+  hooks.ShowFolderTab = [this] { tabs_.PageControl1->setCurrentWidget(tabs_.TabDir); };
+  hooks.ShowBgmTab = [this] { tabs_.PageControl1->setCurrentWidget(tabs_.TabBGM); };
+  hooks.FolderListChanged = [this] { FolderListChanged(); };
+  hooks.BgmListChanged = [this] { BgmListChanged(); };
+  hooks.FolderListEmptied = [this] { ShowStartHint(kStartHintText); };
+  import_->Attach(library_, context_.Settings, dialogs_, std::move(hooks));
+}
+
+TfrmImport* TfrmMain::ImportDialog() {
+  if (!import_) {
+    import_ = new TfrmImport(this);
+    AttachImportDialog();
+  }
+  return import_;
+}
+
+TfrmAbout* TfrmMain::AboutBox() {
+  if (!about_) about_ = new TfrmAbout(this);
+  return about_;
+}
+
+void TfrmMain::mnHelpDocClick() {
+  OpenProgramDocument(library_.ProgramFolder(), kHelpFileName, dialogs_,
+                      [this](const QString& path) { return OpenWithDesktop(QUrl::fromLocalFile(path)); });
+}
+
+void TfrmMain::mnReadMeClick() {
+  OpenProgramDocument(library_.ProgramFolder(), kReadMeFileName, dialogs_,
+                      [this](const QString& path) { return OpenWithDesktop(QUrl::fromLocalFile(path)); });
 }
 
 // ---- preview ---------------------------------------------------------------------

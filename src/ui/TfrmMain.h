@@ -5,6 +5,8 @@
 // start-up steps that concern the window and asks core for every decision.
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
+#include <functional>
 #include <memory>
 
 #include "engine/Preview.h"
@@ -24,6 +26,8 @@ class QSpinBox;
 class QToolButton;
 class PreviewArea;
 class ColourEditorPanel;
+class TfrmAbout;
+class TfrmImport;
 class QLabel;
 class QPushButton;
 class SlideshowSession;
@@ -92,6 +96,17 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   // "オプションのリセット": asks, then every option back to its default.
   void btnResetClick();
 
+  // The version box and the import dialog the program made; without them
+  // the window makes its own when first needed.
+  void UseDialogs(TfrmAbout* about, TfrmImport* import);
+  TfrmImport* ImportDialog();
+  TfrmAbout* AboutBox();
+  // Help menu: the help page and the ReadMe beside the program.
+  void mnHelpDocClick();
+  void mnReadMeClick();
+  // Opens a file or web address with the desktop; replaceable for tests.
+  std::function<bool(const QUrl&)> OpenWithDesktop;
+
   // The slideshow engine, once the display window exists.
   SlideshowEngine* Engine();
 
@@ -115,6 +130,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void RebuildRecentWorkMenu();
   void KeepBottomOnScreen();
   void FocusActiveListTab();
+  void AttachImportDialog();
   // The start command of a later slideshow engine; autostart lands here.
   void StartOrPause();
 
@@ -138,6 +154,8 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QSpinBox* udPage_ = nullptr;
   Preview preview_;
   ColourEditorPanel* colourPanel_ = nullptr;
+  TfrmAbout* about_ = nullptr;
+  TfrmImport* import_ = nullptr;
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;
