@@ -1,5 +1,7 @@
 #include "engine/PreviewPicture.h"
 
+#include <new>
+
 #include "bitmap/TruncProduct.h"
 #include "display/ExifInfo.h"
 #include "engine/DecodeImageFile.h"
@@ -48,5 +50,7 @@ FrameBitmap DecodePreviewPicture(const QString& file, int filter, ColorRef backg
     return PreparePreviewPicture(decoded, orientation, filter, areaWidth, areaHeight);
   } catch (const ImageError& e) {
     throw ImageError(file, e.Reason());
+  } catch (const std::bad_alloc&) {
+    throw ImageError(file, OutOfMemoryReason());
   }
 }
