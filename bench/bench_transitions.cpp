@@ -3,9 +3,10 @@
 // BM_Frame/<kind>: runs whole transitions with a clock that does not sleep
 // and a surface that only notes the thread's processor time; counters give
 // the median time of one frame (from one present to the next, so the setup
-// before frame 0 drops out of the median) and the sum of the sleeps the kind
-// asks for. BM_Frame/Memcpy is the floor: frames that are one memcpy of the
-// whole screen. BM_WithSleeps/<kind> runs the transition with the real
+// before frame 0 drops out of the median), the time up to the first frame
+// (setup included), the 90th percentile of the later frames and the sum of
+// the sleeps the kind asks for. BM_Frame/Memcpy is the floor: frames that
+// are one memcpy of the whole screen. BM_WithSleeps/<kind> runs the transition with the real
 // clock, so its time is the whole duration as seen, sleeps included.
 #include <benchmark/benchmark.h>
 
@@ -22,7 +23,13 @@
 #include "transitions/BandTransitions.h"
 #include "transitions/BlendTransitions.h"
 #include "transitions/EdgeTransitions.h"
+#include "transitions/FlipTransition.h"
+#include "transitions/PageTransition.h"
+#include "transitions/PeelTransition.h"
+#include "transitions/PuzzleTransition.h"
+#include "transitions/SeparateTransition.h"
 #include "transitions/SquareTransition.h"
+#include "transitions/ZoomTransition.h"
 
 namespace {
 constexpr int kW = 1920, kH = 1080;
@@ -54,16 +61,25 @@ double ThreadNs() {
 
 class TimingSurface final : public DisplaySurface {
  public:
-  void Start() { last_ = ThreadNs(); }
+  void Start() {
+    last_ = ThreadNs();
+    first_ = true;
+  }
   void PresentFrame(const FrameBitmap&) override {
     const double now = ThreadNs();
     FrameNs.push_back(now - last_);
+    if (first_) FirstNs.push_back(now - last_);
+    else LaterNs.push_back(now - last_);
+    first_ = false;
     last_ = now;
   }
   std::vector<double> FrameNs;
+  std::vector<double> FirstNs;  // up to the first frame of each run
+  std::vector<double> LaterNs;  // the frames after the first
 
  private:
   double last_ = 0;
+  bool first_ = false;
 };
 
 class SummingClock final : public Clock {
@@ -84,6 +100,14 @@ template <typename Fn>
 Run With(Fn fn, int choice) {
   return [fn, choice](const FrameBitmap& o, const FrameBitmap& n, const TransitionContext& c) {
     fn(choice, o, n, c);
+  };
+}
+
+// The kinds that treat four parts in turn, with a fixed plan.
+template <typename Fn>
+Run WithPlan(Fn fn, FourPartPlan plan) {
+  return [fn, plan](const FrameBitmap& o, const FrameBitmap& n, const TransitionContext& c) {
+    fn(plan, o, n, c);
   };
 }
 
@@ -121,6 +145,16 @@ const std::vector<Kind>& Kinds() {
       {"Shutter", Shutter},
       {"Squeeze/0", With(Squeeze, 0)},
       {"Squeeze/1", With(Squeeze, 1)},
+      {"Separate", WithPlan(Separate, FourPartPlan{{2, 0, 3, 1}, {0, 1, 0, 1}})},
+      {"ZoomInOut", ZoomInOut},
+      {"Puzzle", Puzzle},
+      {"Flip/0", WithPlan(Flip, FourPartPlan{{0, 1, 2, 3}, {0, 0, 0, 0}})},
+      {"Flip/1", WithPlan(Flip, FourPartPlan{{0, 1, 2, 3}, {1, 1, 1, 1}})},
+      {"Page/0", With(Page, 0)},
+      {"Page/1", With(Page, 1)},
+      {"Peel/0", With(Peel, 0)},
+      {"Peel/1", With(Peel, 1)},
+      {"Peel/2", With(Peel, 2)},
   };
   return kinds;
 }
@@ -147,7 +181,19 @@ void BM_Frame(benchmark::State& state, const Kind* kind) {
   static double floorNs = 0;
   if (std::string(kind->name) == "Memcpy") floorNs = median;
   state.counters["frame_median_us"] = median / 1000.0;
+  std::vector<double>& first = surface.FirstNs;
+  std::nth_element(first.begin(), first.begin() + first.size() / 2, first.end());
+  state.counters["first_frame_us"] = first[first.size() / 2] / 1000.0;
   if (floorNs > 0) state.counters["x_memcpy"] = median / floorNs;
+  // The slow end of the frames after the first (the first carries the
+  // setup): the 90th percentile, since the very slowest frame mostly
+  // measures what else the machine was doing.
+  std::vector<double>& later = surface.LaterNs;
+  if (floorNs > 0 && !later.empty()) {
+    const auto p90 = later.begin() + static_cast<std::ptrdiff_t>(later.size() * 9 / 10);
+    std::nth_element(later.begin(), p90, later.end());
+    state.counters["x_memcpy_p90"] = *p90 / floorNs;
+  }
   state.counters["frames"] = static_cast<double>(surface.FrameNs.size()) / state.iterations();
   state.counters["sleeps_ms"] = static_cast<double>(sleptPerRun);
 }

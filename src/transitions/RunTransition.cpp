@@ -4,8 +4,14 @@
 #include "transitions/BandTransitions.h"
 #include "transitions/BlendTransitions.h"
 #include "transitions/EdgeTransitions.h"
+#include "transitions/FlipTransition.h"
+#include "transitions/PageTransition.h"
+#include "transitions/PeelTransition.h"
+#include "transitions/PuzzleTransition.h"
+#include "transitions/SeparateTransition.h"
 #include "transitions/SquareTransition.h"
 #include "transitions/TransitionKind.h"
+#include "transitions/ZoomTransition.h"
 
 void RunTransition(int kind, FrameBitmap& previous, const FrameBitmap& next,
                    const TransitionContext& context) {
@@ -22,6 +28,12 @@ void RunTransition(int kind, FrameBitmap& previous, const FrameBitmap& next,
     case TransitionKind::Square: Square(previous, next, context); break;
     case TransitionKind::Shutter: Shutter(previous, next, context); break;
     case TransitionKind::Squeeze: Squeeze(Random(4), previous, next, context); break;
-    default: break;  // none, Increase, shuffle and the kinds still to come
+    case TransitionKind::Flip: Flip(DrawFourPartPlan(), previous, next, context); break;
+    case TransitionKind::Page: Page(Random(2), previous, next, context); break;
+    case TransitionKind::Separate: Separate(DrawFourPartPlan(), previous, next, context); break;
+    case TransitionKind::ZoomInOut: ZoomInOut(previous, next, context); break;
+    case TransitionKind::Peel: Peel(Random(4), previous, next, context); break;
+    case TransitionKind::Puzzle: Puzzle(previous, next, context); break;
+    default: break;  // none, Increase (its own entry) and the shuffle
   }
 }

@@ -16,9 +16,8 @@ struct TransitionContext {
   bool KeepRandomSequence = false;
 };
 
-// Runs transition kind from previous to next; on return Screen holds next.
-// Kinds 0, 9 (Increase has its own entry) and above 18 do nothing; so do,
-// for now, the zoom, separate, puzzle, flip, page and peel kinds (10, 11,
-// 13, 14, 15, 16), which leave Screen untouched for the caller to show next.
+// Runs transition kind from previous to next; on return Screen holds next
+// (the puzzle leaves its tiled picture of next instead). Kinds 0, 9 (Increase
+// has its own entry) and above 18 do nothing and leave Screen untouched.
 void RunTransition(int kind, FrameBitmap& previous, const FrameBitmap& next,
                    const TransitionContext& context);

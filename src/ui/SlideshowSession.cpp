@@ -100,6 +100,7 @@ SlideshowSession::SlideshowSession(TfrmMain& main, TfrmDisplay& display)
   w.Timers = &timers_;
   w.Pacing = &SystemClock();
   w.Saver = &saver_;
+  w.Artwork = &display;
   w.MonitorSize = [this] { return display_.MonitorSize(); };
   w.SelectedFolderRows = [this] { return SelectedRows(main_.Tabs().lvDirList); };
   w.SelectedBgmRows = [this] { return SelectedRows(main_.Tabs().lvBGMList); };

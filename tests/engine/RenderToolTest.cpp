@@ -83,6 +83,25 @@ TEST_F(RenderToolTest, FailuresGiveOneLineAndNonZeroStatus) {
   EXPECT_TRUE(plain.out.isEmpty());
 }
 
+// A pile from a list of pictures: one PNG per photo added, the same for the
+// same seed, and the frames of the cross-fades on request.
+TEST_F(RenderToolTest, IncreaseBuildsARepeatablePile) {
+  const QString a = dir.filePath("a"), b = dir.filePath("b");
+  const QStringList args = {"increase", "--screen", "400x300", "--seed", "9", "--long", "200", jpeg, jpeg};
+  ToolRun r = RunTool(QStringList(args) << a);
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  r = RunTool(QStringList(args) << "--frames" << b);
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  for (const char* pile : {"pile-01.png", "pile-02.png"}) {
+    const FrameBitmap one = DecodeImageFile(QDir(a).filePath(pile));
+    EXPECT_EQ(one.Width, 400);
+    EXPECT_EQ(one, DecodeImageFile(QDir(b).filePath(pile))) << pile;
+  }
+  EXPECT_NE(DecodeImageFile(QDir(a).filePath("pile-01.png")), DecodeImageFile(QDir(a).filePath("pile-02.png")));
+  EXPECT_EQ(QDir(b).entryList({"frame-*.png"}).size(), 2 * 34);
+  EXPECT_NE(RunTool({"increase", "--screen", "400x300", dir.filePath("none.jpg"), a}).status, 0);
+}
+
 // Under a real memory limit a screen too large to hold ends the tool with a
 // one-line reason and a failure status instead of an abort.
 TEST_F(RenderToolTest, RunningOutOfMemoryIsAReasonNotACrash) {

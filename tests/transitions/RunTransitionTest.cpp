@@ -5,6 +5,10 @@
 #include "transitions/BandTransitions.h"
 #include "transitions/BlendTransitions.h"
 #include "transitions/EdgeTransitions.h"
+#include "transitions/FlipTransition.h"
+#include "transitions/PageTransition.h"
+#include "transitions/PeelTransition.h"
+#include "transitions/SeparateTransition.h"
 #include "transitions/RunTransition.h"
 #include "transitions/TransitionKind.h"
 #include "transitions/TransitionShuffle.h"
@@ -23,6 +27,7 @@ TEST(RunTransition, DrawsTheDirectionFromTheSharedGenerator) {
       {TransitionKind::Wipe, 4, Wipe},   {TransitionKind::Slide, 8, Slide},
       {TransitionKind::Push, 4, Push},   {TransitionKind::Fit, 2, Fit},
       {TransitionKind::Blind, 2, Blind}, {TransitionKind::Squeeze, 4, Squeeze},
+      {TransitionKind::Page, 2, Page},   {TransitionKind::Peel, 4, Peel},
   };
   for (const Drawn& d : drawn) {
     for (std::uint64_t seed = 1; seed <= 10; ++seed) {
@@ -39,9 +44,27 @@ TEST(RunTransition, DrawsTheDirectionFromTheSharedGenerator) {
   }
 }
 
-TEST(RunTransition, EveryBuiltKindEndsOnTheNewScreenAndOthersDoNothing) {
-  const int built[] = {1, 2, 3, 4, 5, 6, 7, 8, 12, 17, 18};
-  for (int kind : built) {
+TEST(RunTransition, FlipAndSeparateDrawTheirPlanFromTheSharedGenerator) {
+  using PlanRun = void (*)(const FourPartPlan&, const FrameBitmap&, const FrameBitmap&, const TransitionContext&);
+  const std::pair<TransitionKind, PlanRun> kinds[] = {{TransitionKind::Flip, Flip},
+                                                      {TransitionKind::Separate, Separate}};
+  for (const auto& [kind, run] : kinds) {
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE(kTransitionNames[static_cast<int>(kind)]);
+      SeedRandom(seed);
+      const FourPartPlan plan = DrawFourPartPlan();
+      TransitionRig viaRun(40, 32), direct(40, 32);
+      SeedRandom(seed);
+      RunTransition(static_cast<int>(kind), viaRun.Old, viaRun.New, viaRun.Context());
+      run(plan, direct.Old, direct.New, direct.Context());
+      ASSERT_EQ(viaRun.Frames(), direct.Frames()) << "seed " << seed;
+    }
+  }
+}
+
+TEST(RunTransition, EveryKindEndsOnTheNewScreenAndOthersDoNothing) {
+  const int runnable[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 17, 18};
+  for (int kind : runnable) {
     TransitionRig rig(48, 20);
     RunTransition(kind, rig.Old, rig.New, rig.Context());
     EXPECT_EQ(rig.Screen, rig.New) << kTransitionNames[kind];
@@ -49,9 +72,15 @@ TEST(RunTransition, EveryBuiltKindEndsOnTheNewScreenAndOthersDoNothing) {
     EXPECT_EQ(rig.Frames().back(), rig.New) << kTransitionNames[kind];
     EXPECT_EQ(rig.Log.back(), kPresented);
   }
-  // None, Increase (its own entry), the kinds still to come, the shuffle and
-  // anything out of range leave the screen as the caller composed it.
-  for (int kind : {0, 9, 10, 11, 13, 14, 15, 16, 19, 20, -1}) {
+  // The puzzle ends on its tiled picture, which stays on screen.
+  TransitionRig puzzle(48, 20);
+  RunTransition(static_cast<int>(TransitionKind::Puzzle), puzzle.Old, puzzle.New, puzzle.Context());
+  ASSERT_FALSE(puzzle.Frames().empty());
+  EXPECT_EQ(puzzle.Screen, puzzle.Frames().back());
+  EXPECT_NE(puzzle.Screen, puzzle.New);
+  // None, Increase (its own entry), the shuffle and anything out of range
+  // leave the screen as the caller composed it.
+  for (int kind : {0, 9, 19, 20, -1}) {
     TransitionRig rig(48, 20);
     rig.Screen = rig.New;
     RunTransition(kind, rig.Old, rig.New, rig.Context());

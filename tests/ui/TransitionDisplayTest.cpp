@@ -135,14 +135,16 @@ TEST(TransitionDisplayTest, EveryFrameIsPaintedInOrderAndTheLastIsTheNewScreen) 
     TransitionKind kind;
     int frames;
   };
-  const Step steps[] = {{TransitionKind::CrossFade, 33}, {TransitionKind::Push, 33}, {TransitionKind::Squeeze, 17}};
+  const Step steps[] = {{TransitionKind::CrossFade, 33}, {TransitionKind::Push, 33}, {TransitionKind::Squeeze, 17},
+                        {TransitionKind::Flip, 136},     {TransitionKind::Page, 34},  {TransitionKind::Separate, 132},
+                        {TransitionKind::Peel, 66}};
   FrameBitmap shownBefore(64, 36);
   shownBefore.Fill(background);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(steps)); ++i) {
     const Step& step = steps[i];
     SCOPED_TRACE(kTransitionNames[static_cast<std::size_t>(step.kind)]);
     const std::uint64_t seed = 11 + static_cast<std::uint64_t>(i);
-    index = i;
+    index = i % 3;
     show.Settings = ImageShowSettings{64, 36, background, 0, static_cast<int>(step.kind), 1, true};
     events.clear();
     SeedRandom(seed);
