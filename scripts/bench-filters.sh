@@ -56,3 +56,12 @@ compare "-sepia-tone 80%" "Filter/kind:2" -sepia-tone 80%
 compare "-blur 0x8" "GaussianBlur8" -blur 0x8
 compare "-blur 0x8" "Filter/kind:12" -blur 0x8
 compare "-paint 3" "OilPaintSmooth3" -paint 3
+compare "-paint 3" "Filter/kind:6" -paint 3
+compare "-paint 3" "Filter/kind:5" -paint 3
+compare "-sketch 0x20+120" "Filter/kind:7" -sketch 0x20+120
+compare "-charcoal 2" "Filter/kind:8" -charcoal 2
+compare "-posterize 4" "Filter/kind:9" -posterize 4
+compare "-vignette 0x40" "Filter/kind:10" -vignette 0x40
+compare "-swirl 90" "Filter/kind:16" -swirl 90
+compare "-paint 3" "Filter/kind:18" -paint 3
+compare "-blur 0x8 overlay" "Filter/kind:20" \( +clone -blur 0x8 \) -compose overlay -composite

@@ -25,6 +25,8 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
   # checking the desktop entry
   desktop-file-utils
+  # writing a finished CD folder to a disc image (the CD end-to-end test)
+  xorriso
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "engine/StartUp.h"
 #include "ui/AppFont.h"
 #include "ui/ProgramIcon.h"
+#include "ui/CdMakingUi.h"
 #include "ui/TerminationSignals.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmCDMakeCheck.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   frmMain.DisplayWindowCreated(&frmDisplay);
   TfrmSlideShow frmSlideShow(&frmMain);
   TfrmCDMakeCheck frmCDMakeCheck(&frmMain);
+  frmMain.CdMaking().UseDialogs(&frmWork, &frmCDMakeClose, &frmCDMakeCheck);
 
   TerminationSignals closeOnSignal;
   closeOnSignal.Watch(&frmMain);

@@ -10,4 +10,7 @@ class ProgressWindow {
   virtual void SetText(const QString& text) = 0;
   virtual void Close() = 0;
   virtual bool IsShowing() const = 0;
+  // The bar of counted work: SetBarMaximum starts it at 0, SetBarValue moves it.
+  virtual void SetBarMaximum(int maximum) { (void)maximum; }
+  virtual void SetBarValue(int value) { (void)value; }
 };

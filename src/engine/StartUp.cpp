@@ -57,6 +57,11 @@ CatalogFill FillSlideshowCatalog(const QString& programFolder, RunMode mode, con
 }
 
 void LegacyListMigration(SlideshowLibrary& library, const QString& lastSlideShowName) {
+  // A disc is read-only: its lists stay where they are.
+  if (library.Mode() == RunMode::CdPlay) {
+    library.LoadSlideshow(lastSlideShowName);
+    return;
+  }
   const QString programFolder = library.ProgramFolder();
   const QString oldFolderList = programFolder + kFolderListName;
   const QString oldBgmList = programFolder + kBgmListName;

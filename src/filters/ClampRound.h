@@ -14,6 +14,13 @@ inline int ClampRound(double x) {
   return static_cast<int>((x + shifter) - shifter);
 }
 
+// A real cut toward zero and held to 0..255 (a NaN gives 0), for the
+// colour conversions whose results are truncated.
+inline std::uint8_t TruncatedByte(float v) {
+  if (!(v > 0.0f)) return 0;
+  return v >= 255.0f ? 255 : static_cast<std::uint8_t>(v);
+}
+
 // An integer held to 0..255.
 inline std::uint8_t ClampByte(int v) {
   return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));

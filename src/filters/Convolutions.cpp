@@ -1,7 +1,13 @@
 #include "filters/Convolutions.h"
 
+// The integer loops here are exact whatever the compiler does with them, so
+// they are left to its vectoriser, which the default level would not run.
+#pragma GCC optimize("tree-vectorize", "vect-cost-model=dynamic")
+
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "filters/ClampRound.h"
@@ -39,36 +45,68 @@ void Convolve3x3(const FrameBitmap& source, FrameBitmap& dest, PerChannel perCha
 
 }  // namespace
 
+namespace {
+
+// The sums over n = 2 half + 1 columns around every value of a row, outside
+// columns replaced by the centre's.
+__attribute__((target_clones("avx2", "default")))
+void HardSharpenRowSums(const std::uint8_t* in, int w, int half, std::uint16_t* sums) {
+  const int n = 3 * w;
+  auto general = [&](int e) {
+    const int x = e / 3;
+    int s = 0;
+    for (int d = -half; d <= half; ++d) s += in[e + 3 * (Neighbour(x, d, w) - x)];
+    sums[e] = static_cast<std::uint16_t>(s);
+  };
+  if (w <= 2 * half) {
+    for (int e = 0; e < n; ++e) general(e);
+    return;
+  }
+  for (int e = 0; e < 3 * half; ++e) general(e);
+  // The interior a tap at a time, so that each pass runs along the row.
+  const int from = 3 * half, to = 3 * (w - half);
+  for (int e = from; e < to; ++e) sums[e] = in[e - from];
+  for (int d = 3 - from; d <= from; d += 3)
+    for (int e = from; e < to; ++e) sums[e] = static_cast<std::uint16_t>(sums[e] + in[e + d]);
+  for (int e = 3 * (w - half); e < n; ++e) general(e);
+}
+
+__attribute__((target_clones("avx2", "default")))
+void HardSharpenRow(std::uint8_t* row, const std::uint16_t* all, std::size_t count, int weight) {
+  for (std::size_t e = 0; e < count; ++e) {
+    const int v = weight * row[e] - all[e];
+    row[e] = static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+  }
+}
+
+}  // namespace
+
 void HardSharpen(FrameBitmap& bitmap, int n) {
   if (n != 3 && n != 5 && n != 7 && n != 9) return;
   if (bitmap.Empty()) return;
-  const FrameBitmap source = bitmap;
   const int w = bitmap.Width;
   const int h = bitmap.Height;
   const int half = n / 2;
   const std::size_t rowBytes = bitmap.RowBytes();
   // S = n^2 * centre - (others) = (n^2 + 1) * centre - (sum of all n x n).
   // The sum of all splits into row sums because the outside rule replaces
-  // rows and columns independently.
-  std::vector<int> rowSums(static_cast<std::size_t>(h) * rowBytes);
+  // rows and columns independently. The row sums of the rows in reach are
+  // kept in a ring; a row is overwritten only after its sums were taken, so
+  // the picture is sharpened in place.
+  std::vector<std::uint16_t> ring(static_cast<std::size_t>(n) * rowBytes);
+  std::vector<std::uint16_t> all(rowBytes);
+  const int weight = n * n + 1;
+  int done = 0;  // row sums exist for rows 0..done-1
   for (int y = 0; y < h; ++y) {
-    const std::uint8_t* in = source.Row(y);
-    int* sums = rowSums.data() + static_cast<std::size_t>(y) * rowBytes;
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c) {
-        int s = 0;
-        for (int d = -half; d <= half; ++d) s += in[Neighbour(x, d, w) * 3 + c];
-        sums[x * 3 + c] = s;
-      }
-  }
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* centre = source.Row(y);
-    std::uint8_t* out = bitmap.Row(y);
-    for (std::size_t e = 0; e < rowBytes; ++e) {
-      int all = 0;
-      for (int d = -half; d <= half; ++d) all += rowSums[static_cast<std::size_t>(Neighbour(y, d, h)) * rowBytes + e];
-      out[e] = ClampByte((n * n + 1) * centre[e] - all);
+    for (; done < h && done <= y + half; ++done)
+      HardSharpenRowSums(bitmap.Row(done), w, half, ring.data() + static_cast<std::size_t>(done % n) * rowBytes);
+    const std::uint16_t* first = ring.data() + static_cast<std::size_t>(Neighbour(y, -half, h) % n) * rowBytes;
+    std::memcpy(all.data(), first, rowBytes * sizeof(std::uint16_t));
+    for (int d = -half + 1; d <= half; ++d) {
+      const std::uint16_t* sums = ring.data() + static_cast<std::size_t>(Neighbour(y, d, h) % n) * rowBytes;
+      for (std::size_t e = 0; e < rowBytes; ++e) all[e] = static_cast<std::uint16_t>(all[e] + sums[e]);
     }
+    HardSharpenRow(bitmap.Row(y), all.data(), rowBytes, weight);
   }
 }
 
@@ -92,22 +130,95 @@ void LaplacianSketch(FrameBitmap& bitmap) {
   ToGrey(bitmap);
 }
 
+namespace {
+
+// ClampRound(sqrt(n)) for every n that rounds below 255; every larger n
+// gives 255. No integer lies at a half, so there are no ties.
+constexpr int kSqrtEnd = 64771;  // 254.5^2 = 64770.25
+const std::vector<std::uint8_t>& RoundedSquareRoots() {
+  static const std::vector<std::uint8_t> table = [] {
+    std::vector<std::uint8_t> t(kSqrtEnd);
+    for (int n = 0; n < kSqrtEnd; ++n) t[n] = static_cast<std::uint8_t>(ClampRound(std::sqrt(static_cast<double>(n))));
+    return t;
+  }();
+  return table;
+}
+
+// gx^2 + gy^2 and the Laplacian sketch value of count values whose left
+// and right neighbours lie inside the row.
+__attribute__((target_clones("avx2", "default")))
+void SketchInterior(const std::uint8_t* __restrict up, const std::uint8_t* __restrict mid, const std::uint8_t* __restrict down, int count, int* __restrict squares,
+                    std::uint8_t* __restrict laplacian) {
+  for (int e = 0; e < count; ++e) {
+    const int l = e - 3, r = e + 3;
+    const int gx = -up[l] + up[r] - 2 * mid[l] + 2 * mid[r] - down[l] + down[r];
+    const int gy = -up[l] - 2 * up[e] - up[r] + down[l] + 2 * down[e] + down[r];
+    const int all = up[l] + up[e] + up[r] + mid[l] + mid[e] + mid[r] + down[l] + down[e] + down[r];
+    squares[e] = gx * gx + gy * gy;
+    const int v = 9 * mid[e] - all;
+    laplacian[e] = static_cast<std::uint8_t>(255 - (v < 0 ? 0 : (v > 255 ? 255 : v)));
+  }
+}
+
+// Rows y0..y1-1 of SketchCombine, read from source and written to dest:
+// both sketches of a pixel come from the same 3 x 3 values, so they are
+// computed side by side, turned grey and combined through one table.
+void SketchCombineRows(const FrameBitmap& source, FrameBitmap& dest, int y0, int y1, const std::uint8_t* combined,
+                       std::vector<std::uint8_t>& edgeRow, std::vector<std::uint8_t>& laplacianRow,
+                       std::vector<int>& squareRow) {
+  const std::uint8_t* roots = RoundedSquareRoots().data();
+  const int w = source.Width, h = source.Height;
+  const int n = 3 * w;
+  for (int y = y0; y < y1; ++y) {
+    const std::uint8_t* up = source.Row(Neighbour(y, -1, h));
+    const std::uint8_t* mid = source.Row(y);
+    const std::uint8_t* down = source.Row(Neighbour(y, 1, h));
+    auto at = [&](int e) {
+      const int x = e / 3;
+      const int l = e + 3 * (Neighbour(x, -1, w) - x), r = e + 3 * (Neighbour(x, 1, w) - x);
+      const int gx = -up[l] + up[r] - 2 * mid[l] + 2 * mid[r] - down[l] + down[r];
+      const int gy = -up[l] - 2 * up[e] - up[r] + down[l] + 2 * down[e] + down[r];
+      const int all = up[l] + up[e] + up[r] + mid[l] + mid[e] + mid[r] + down[l] + down[e] + down[r];
+      const int squares = gx * gx + gy * gy;
+      edgeRow[e] = static_cast<std::uint8_t>(255 - (squares < kSqrtEnd ? roots[squares] : 255));
+      laplacianRow[e] = static_cast<std::uint8_t>(255 - ClampByte(9 * mid[e] - all));
+    };
+    // The first and last pixels take neighbours by the outside rule; the
+    // rest read straight to the left and right.
+    for (int e = 0; e < std::min(3, n); ++e) at(e);
+    if (n > 6) {
+      SketchInterior(up + 3, mid + 3, down + 3, n - 6, squareRow.data(), laplacianRow.data() + 3);
+      for (int e = 3; e < n - 3; ++e) {
+        const int squares = squareRow[e - 3];
+        edgeRow[e] = static_cast<std::uint8_t>(255 - (squares < kSqrtEnd ? roots[squares] : 255));
+      }
+    }
+    for (int e = std::max(3, n - 3); e < n; ++e) at(e);
+    std::uint8_t* out = dest.Row(y);
+    for (int x = 0; x < w; ++x, out += 3) {
+      const std::uint8_t* a = edgeRow.data() + 3 * x;
+      const std::uint8_t* b = laplacianRow.data() + 3 * x;
+      const std::uint8_t v = combined[Luma(a[2], a[1], a[0]) * 256 + Luma(b[2], b[1], b[0])];
+      out[0] = out[1] = out[2] = v;
+    }
+  }
+}
+
+}  // namespace
+
 void SketchCombine(FrameBitmap& bitmap, int strength) {
-  FrameBitmap edges = bitmap;
-  EdgeSketch(edges);
-  FrameBitmap laplacian = bitmap;
-  LaplacianSketch(laplacian);
-  // The result depends only on the pair of sketch values.
+  if (bitmap.Empty()) return;
+  // The result depends only on the pair of grey sketch values.
   std::vector<std::uint8_t> combined(256 * 256);
   for (int a = 0; a < 256; ++a)
     for (int b = 0; b < 256; ++b) {
       const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
       combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
     }
-  const std::uint8_t* pa = edges.Pixels.data();
-  const std::uint8_t* pb = laplacian.Pixels.data();
-  std::uint8_t* out = bitmap.Pixels.data();
-  for (std::size_t i = 0; i < bitmap.Pixels.size(); ++i) out[i] = combined[pa[i] * 256 + pb[i]];
+  const FrameBitmap source = bitmap;
+  std::vector<std::uint8_t> edgeRow(bitmap.RowBytes()), laplacianRow(bitmap.RowBytes());
+  std::vector<int> squareRow(bitmap.RowBytes());
+  SketchCombineRows(source, bitmap, 0, bitmap.Height, combined.data(), edgeRow, laplacianRow, squareRow);
 }
 
 void LineArt(FrameBitmap& bitmap) {

@@ -45,6 +45,12 @@ Curve TintCurve(int colourValue, double k) {
 }
 }  // namespace
 
+Curve GainCurve(float gain) {
+  Curve c;
+  for (int i = 0; i < 256; ++i) c[i] = static_cast<std::uint8_t>(ClampRound(i * static_cast<double>(gain)));
+  return c;
+}
+
 ChannelCurves TintCurves(RgbColor colour, int keepPercentage) {
   const double k = keepPercentage / 100.0;
   return ChannelCurves{TintCurve(colour.R, k), TintCurve(colour.G, k), TintCurve(colour.B, k)};

@@ -25,6 +25,8 @@ Curve GammaCurve(double gamma);
 Curve InvertCurve();
 // ClampRound(255 * (i / 255)^exponent) written as i^exponent * 255 / 255^exponent.
 Curve PowerCurve(double exponent);
+// A channel gain held as a 32-bit float, applied in double: ClampRound(i * gain).
+Curve GainCurve(float gain);
 // Per channel: ClampRound(((1 - k) * colour / 255 + k) * i), k = keep / 100.
 ChannelCurves TintCurves(RgbColor colour, int keepPercentage);
 // The same curve for the three channels.

@@ -29,13 +29,6 @@ ChannelCurves PlateCurves(RgbColor plate, int opacity, BlendMode mode) {
   return curves;
 }
 
-// A channel gain held as a 32-bit float, applied in double: ClampRound(i * gain).
-Curve GainCurve(float gain) {
-  Curve c;
-  for (int i = 0; i < 256; ++i) c[i] = static_cast<std::uint8_t>(ClampRound(i * static_cast<double>(gain)));
-  return c;
-}
-
 struct CrossProcessChoice {
   RgbColor tint;
   float red, green, blue;

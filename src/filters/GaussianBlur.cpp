@@ -92,35 +92,36 @@ PassWeights MakePassWeights(const std::vector<float>& w, int radius, int n) {
   return pw;
 }
 
-// Horizontal pass over interleaved rows: value e = 3x + c sums the values
-// e + 3(j - x) for the columns j inside the row.
+// Horizontal pass over rows of C interleaved channels: value e = Cx + c
+// sums the values e + C(j - x) for the columns j inside the row.
 struct HorizontalScratch {
   std::vector<float> row, acc, sums;  // sums per value: the column sum of its x
 };
 
+template <int C>
 __attribute__((target_clones("avx2", "default")))
 void HorizontalRow(const std::uint8_t* in, int w, const PassWeights& pw, HorizontalScratch& s, float* out) {
-  const int n = 3 * w;
+  const int n = C * w;
   const int r = pw.radius;
   const float* taps = pw.taps.data();
   float* row = s.row.data();
   float* acc = s.acc.data();
   ToFloats(in, n, row);
   auto scalarAt = [&](int e) {
-    const int x = e / 3;
+    const int x = e / C;
     const int from = x - r < 0 ? 0 : x - r;
     const int to = x + r > w - 1 ? w - 1 : x + r;
     float sum = 0.0f;
-    for (int j = from; j <= to; ++j) sum = sum + taps[j - x + r] * row[e + 3 * (j - x)];
+    for (int j = from; j <= to; ++j) sum = sum + taps[j - x + r] * row[e + C * (j - x)];
     acc[e] = sum;
   };
-  const int interiorEnd = 3 * (w - r);  // values from 3r up to here have every tap inside
+  const int interiorEnd = C * (w - r);  // values from Cr up to here have every tap inside
   int e = 0;
-  for (; e < 3 * r && e < n; ++e) scalarAt(e);
+  for (; e < C * r && e < n; ++e) scalarAt(e);
   for (; e + kBlock <= interiorEnd; e += kBlock) {
     Float8 a0 = {}, a1 = {}, a2 = {}, a3 = {};
-    const float* base = row + e - 3 * r;
-    for (int t = 0; t <= 2 * r; ++t, base += 3) {
+    const float* base = row + e - C * r;
+    for (int t = 0; t <= 2 * r; ++t, base += C) {
       const float wt = taps[t];
       a0 = a0 + wt * LoadFloat8(base);
       a1 = a1 + wt * LoadFloat8(base + 8);
@@ -169,12 +170,13 @@ void VerticalRow(const float* const* rows, int n, int y, int from, int to, const
   StoreQuotients(acc, sums, n, out);
 }
 
-// Blurs src row by row: the horizontal results of the rows in reach are
-// kept in a ring of 2r + 1 float rows, so output row y can be handed to
-// finish(y, blurredRow) as soon as source rows up to y + r have been read.
-// finish may therefore write row y of src itself.
-template <typename Finish>
-void BlurRows(const FrameBitmap& src, int sigma, Finish finish) {
+// Blurs a picture of w x h pixels of C channels, whose row y is rowOf(y),
+// row by row: the horizontal results of the rows in reach are kept in a
+// ring of 2r + 1 float rows, so output row y can be handed to finish(y,
+// blurredRow) as soon as source rows up to y + r have been read. finish may
+// therefore write row y of the source itself.
+template <int C, typename RowOf, typename Finish>
+void BlurRows(RowOf rowOf, int width, int height, int sigma, Finish finish) {
   const GaussianKernel* kernel = TabulatedGaussianKernel(sigma);
   GaussianKernel computed;
   if (kernel == nullptr) {
@@ -182,15 +184,15 @@ void BlurRows(const FrameBitmap& src, int sigma, Finish finish) {
     kernel = &computed;
   }
   const int radius = 3 * sigma;
-  const PassWeights horizontal = MakePassWeights(kernel->Weights, radius, src.Width);
-  const PassWeights vertical = MakePassWeights(kernel->Weights, radius, src.Height);
-  const int h = src.Height;
-  const int n = static_cast<int>(src.RowBytes());
+  const PassWeights horizontal = MakePassWeights(kernel->Weights, radius, width);
+  const PassWeights vertical = MakePassWeights(kernel->Weights, radius, height);
+  const int h = height;
+  const int n = C * width;
   HorizontalScratch scratch;
   scratch.row.resize(n);
   scratch.acc.resize(n);
   scratch.sums.resize(n);
-  for (int e = 0; e < n; ++e) scratch.sums[e] = horizontal.sums[e / 3];
+  for (int e = 0; e < n; ++e) scratch.sums[e] = horizontal.sums[e / C];
   const int ring = 2 * radius + 1;
   std::vector<float> ringRows(static_cast<std::size_t>(ring) * n);
   std::vector<const float*> inReach(ring);
@@ -201,7 +203,7 @@ void BlurRows(const FrameBitmap& src, int sigma, Finish finish) {
     const int from = y - radius < 0 ? 0 : y - radius;
     const int to = y + radius > h - 1 ? h - 1 : y + radius;
     for (; done <= to; ++done)
-      HorizontalRow(src.Row(done), src.Width, horizontal, scratch, ringRows.data() + static_cast<std::size_t>(done % ring) * n);
+      HorizontalRow<C>(rowOf(done), width, horizontal, scratch, ringRows.data() + static_cast<std::size_t>(done % ring) * n);
     for (int i = from; i <= to; ++i) inReach[i - from] = ringRows.data() + static_cast<std::size_t>(i % ring) * n;
     VerticalRow(inReach.data(), n, y, from, to, vertical, acc.data(), sums.data(), blurred.data());
     finish(y, blurred.data());
@@ -212,11 +214,15 @@ void BlurRows(const FrameBitmap& src, int sigma, Finish finish) {
 
 void GaussianBlur(FrameBitmap& bitmap, int sigma) {
   if (sigma < 1 || sigma > 30 || bitmap.Empty()) return;
-  BlurRows(bitmap, sigma, [&](int y, const std::uint8_t* blurred) { std::memcpy(bitmap.Row(y), blurred, bitmap.RowBytes()); });
+  BlurRows<3>([&](int y) { return bitmap.Row(y); }, bitmap.Width, bitmap.Height, sigma,
+               [&](int y, const std::uint8_t* blurred) { std::memcpy(bitmap.Row(y), blurred, bitmap.RowBytes()); });
 }
 
-void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
-  // (A + B) / 2 rounded, halves to even; then the contrast curve.
+namespace {
+
+// mix[A + B] for the picture value A and its blur B: the rounded average
+// (halves to even), then the contrast curve.
+std::array<std::uint8_t, 511> SoftFocusMix(double contrast) {
   std::array<std::uint8_t, 511> average;
   for (int s = 0; s < 511; ++s) average[s] = static_cast<std::uint8_t>(RoundHalfEvenDiv(s, 2));
   Curve finish = IdentityCurve();
@@ -224,14 +230,57 @@ void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
     for (int b = 0; b < 256; ++b) finish[b] = static_cast<std::uint8_t>(ClampRound(contrast * (b - 127.5) + b));
   std::array<std::uint8_t, 511> mixed;
   for (int s = 0; s < 511; ++s) mixed[s] = finish[average[s]];
+  return mixed;
+}
+
+// The first channel of every pixel, row after row.
+std::vector<std::uint8_t> GreyPlane(const FrameBitmap& bitmap) {
+  std::vector<std::uint8_t> plane(static_cast<std::size_t>(bitmap.Width) * bitmap.Height);
+  const std::uint8_t* p = bitmap.Pixels.data();
+  for (std::size_t i = 0; i < plane.size(); ++i, p += 3) plane[i] = *p;
+  return plane;
+}
+
+}  // namespace
+
+void SoftFocus(FrameBitmap& bitmap, int sigma, double contrast) {
+  const std::array<std::uint8_t, 511> mixed = SoftFocusMix(contrast);
   const std::size_t n = bitmap.RowBytes();
   if (sigma < 1 || sigma > 30) {  // no blur: B is the picture itself
     for (std::uint8_t& v : bitmap.Pixels) v = mixed[2 * v];
     return;
   }
   if (bitmap.Empty()) return;
-  BlurRows(bitmap, sigma, [&](int y, const std::uint8_t* blurred) {
-    std::uint8_t* row = bitmap.Row(y);
-    for (std::size_t e = 0; e < n; ++e) row[e] = mixed[row[e] + blurred[e]];
-  });
+  BlurRows<3>([&](int y) { return bitmap.Row(y); }, bitmap.Width, bitmap.Height, sigma,
+               [&](int y, const std::uint8_t* blurred) {
+                 std::uint8_t* row = bitmap.Row(y);
+                 for (std::size_t e = 0; e < n; ++e) row[e] = mixed[row[e] + blurred[e]];
+               });
+}
+
+void GaussianBlurGrey(FrameBitmap& bitmap, int sigma) {
+  if (sigma < 1 || sigma > 30 || bitmap.Empty()) return;
+  const int w = bitmap.Width;
+  const std::vector<std::uint8_t> plane = GreyPlane(bitmap);
+  BlurRows<1>([&](int y) { return plane.data() + static_cast<std::size_t>(y) * w; }, w, bitmap.Height, sigma,
+               [&](int y, const std::uint8_t* blurred) {
+                 std::uint8_t* row = bitmap.Row(y);
+                 for (int x = 0; x < w; ++x, row += 3) row[0] = row[1] = row[2] = blurred[x];
+               });
+}
+
+void SoftFocusGrey(FrameBitmap& bitmap, int sigma, double contrast) {
+  if (sigma < 1 || sigma > 30 || bitmap.Empty()) {
+    SoftFocus(bitmap, sigma, contrast);
+    return;
+  }
+  const std::array<std::uint8_t, 511> mixed = SoftFocusMix(contrast);
+  const int w = bitmap.Width;
+  const std::vector<std::uint8_t> plane = GreyPlane(bitmap);
+  BlurRows<1>([&](int y) { return plane.data() + static_cast<std::size_t>(y) * w; }, w, bitmap.Height, sigma,
+               [&](int y, const std::uint8_t* blurred) {
+                 const std::uint8_t* in = plane.data() + static_cast<std::size_t>(y) * w;
+                 std::uint8_t* row = bitmap.Row(y);
+                 for (int x = 0; x < w; ++x, row += 3) row[0] = row[1] = row[2] = mixed[in[x] + blurred[x]];
+               });
 }

@@ -19,6 +19,15 @@ void AdjustHsv(FrameBitmap& bitmap, double valueFactor, double saturationFactor)
 // at a time in vector lanes with the same float steps as the pixel form.
 void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturationFactor);
 
+// v := min(v * valueFactor, 255) for count pixels of a row, hue and
+// saturation kept, every channel back cut toward zero; eight at a time.
+void ScaleValueTruncatedRow(std::uint8_t* p, int count, double valueFactor);
+
+// Every pixel of a grey row (blue, green, red bytes from p, all equal) takes
+// the hue and saturation of the pixel of colours at the grey value as its
+// value, each channel by ClampRound; eight at a time in vector lanes.
+void RecolourRow(const std::uint8_t* colours, std::uint8_t* p, int count);
+
 // AdjustHsv of one pixel (blue, green, red bytes at p), for filters that
 // fuse it with other per-pixel steps.
 inline void AdjustHsvPixel(std::uint8_t* p, double valueFactor, double saturationFactor) {

@@ -2,18 +2,12 @@
 
 #include <array>
 
+#include "filters/ClampRound.h"
 #include "filters/FramedResult.h"
 #include "filters/HsvConversion.h"
 #include "filters/Luma.h"
 #include "filters/FilterTables.h"
 #include "platform/Random.h"
-
-namespace {
-inline std::uint8_t TruncatedByte(float v) {
-  if (!(v > 0.0f)) return 0;
-  return v >= 255.0f ? 255 : static_cast<std::uint8_t>(v);
-}
-}  // namespace
 
 RandomColorDraw DrawRandomColor() {
   const int red = Random(10000) % 256;

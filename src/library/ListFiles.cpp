@@ -64,6 +64,8 @@ QList<ListEntry> ReadList(const QString& path, UserDialogs* dialogs, Keep keep) 
 
 }  // namespace
 
+QList<QStringList> ReadListFileRecords(const QString& path) { return ReadRecords(path); }
+
 FolderList ReadFolderListFile(const QString& path, const QString& slideshowFolder, UserDialogs* dialogs) {
   const QString imageFolder = slideshowFolder + kImageDataFolderName + kPathSeparator;
   return ReadList(path, dialogs, [&](const QString& field, ListEntry& entry) {
@@ -141,8 +143,6 @@ QStringList ReadSlideshowCatalogFile(const QString& path) {
   }
   return names;
 }
-
-QList<QStringList> ReadListFileRecords(const QString& path) { return ReadRecords(path); }
 
 QString NativeListPath(const QString& field) { return NativeRelativePath(field); }
 

@@ -16,6 +16,10 @@ FolderList ReadFolderListFile(const QString& path, const QString& slideshowFolde
 // slideshowFolder + "BGM/" (their relative path may use '\' or '/').
 BgmList ReadBgmListFile(const QString& path, const QString& slideshowFolder, UserDialogs* dialogs);
 
+// The fields of every line of a list file as stored, without looking at what
+// they name (empty when the file is missing).
+QList<QStringList> ReadListFileRecords(const QString& path);
+
 // The lines DIR.dat and BGM.dat are written as. Pending messages are
 // processed after each row when dialogs is given.
 QStringList FolderListLines(const FolderList& list, UserDialogs* dialogs = nullptr);
@@ -29,8 +33,6 @@ bool WriteListFile(const QString& path, const QStringList& lines, UserDialogs& d
 // slideshow (see IsValidSlideshowName). Empty when the file is missing.
 QStringList ReadSlideshowCatalogFile(const QString& path);
 
-// The decoded fields of every line of a list file (empty when it is missing).
-QList<QStringList> ReadListFileRecords(const QString& path);
 // A relative first field of a list file in native form ('\' read as '/').
 QString NativeListPath(const QString& field);
 // False for a relative path with "." or ".." steps, which would lead out of

@@ -182,6 +182,9 @@ void SlideshowLibrary::BuildCurrentFolderImages() {
     dialogs_.ShowInformation(NoImagesInFolderMessage(path));
     RemoveCurrentFolderRow();
   }
+  // An empty list has no current folder and so no images.
+  currentFolderImages_.clear();
+  currentImageIndex_ = 0;
   if (view_) view_->CurrentFolderImagesChanged();
 }
 

@@ -10,5 +10,7 @@ QString MountFileSystemType(const QString& mountInfo, const QString& path);
 
 bool IsOpticalDiscFileSystem(const QString& fileSystemType);
 
-// The text of /proc/self/mountinfo; empty when it cannot be read.
+// The text of /proc/self/mountinfo, or of the file named by the environment
+// variable BRINMORA_MOUNTINFO when it is set (whole-program checks of CD
+// play); empty when it cannot be read.
 QString ReadSystemMountInfo();

@@ -35,6 +35,7 @@
 #include "library/WindowPlacement.h"
 #include "platform/ProgramFolder.h"
 #include "ui/ColourEditorPanel.h"
+#include "ui/CdMakingUi.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
 #include "ui/PreviewArea.h"
@@ -43,6 +44,7 @@
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmDisplay.h"
 #include "ui/TfrmImport.h"
+#include "ui/VideoExportCommand.h"
 
 namespace {
 
@@ -67,6 +69,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   setAcceptDrops(true);
 
   menu_ = BuildMainMenu(this);
+  InstallVideoExportCommand(*this);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("pnlMain"));
@@ -125,6 +128,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
   ConnectControls();
+  cdMaking_ = new CdMakingUi(*this);
 }
 
 TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
@@ -270,6 +274,11 @@ void TfrmMain::ConnectControls() {
   });
 }
 
+void TfrmMain::CollectControls() {
+  SyncOptionsFromControls();
+  CollectAppOptions(options_, context_.Settings);
+}
+
 void TfrmMain::SyncOptionsFromControls() {
   if (showingOptions_) return;
   CollectOptions(options_, library_.Options());
@@ -283,11 +292,8 @@ void TfrmMain::RebuildRecentWorkMenu() {
   const bool cdMaking = context_.RunMode.Mode == RunMode::CdMaking;
   menu_.mnCDMake->menuAction()->setVisible(!cdMaking);
   menu_.mnParentExe->setVisible(cdMaking);
-  menu_.mnCDEdit->clear();
-  const QStringList& folders = context_.Settings.RecentWorkFolders;
-  for (const QString& folder : folders.mid(0, kRecentWorkFolderKeys))
-    menu_.mnCDEdit->addAction(folder)->setEnabled(false);
-  menu_.mnCDEdit->menuAction()->setVisible(!folders.isEmpty());
+  cdMaking_->FillRecentWorkMenu(menu_.mnCDEdit);
+  menu_.mnCDEdit->menuAction()->setVisible(!context_.Settings.RecentWorkFolders.isEmpty());
 }
 
 // ---- start-up ---------------------------------------------------------------
@@ -324,6 +330,7 @@ void TfrmMain::ApplyRunMode(const StartUpContext& context) {
   tabs_.lblDirHint->setVisible(cdMaking);
   tabs_.lblBGMHint->setVisible(cdMaking);
   options_.edtArtName->setEnabled(!cdPlay);
+  cdMaking_->ApplyRunMode(mode);
   RebuildRecentWorkMenu();
 }
 
@@ -631,8 +638,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  // A termination signal can arrive while the sequence processes messages.
-  if (closing_) {
+  // A termination signal can arrive while the sequence processes messages;
+  // a data-folder copy in progress finishes first.
+  if (closing_ || cdMaking_->IsBusy()) {
     event->ignore();
     return;
   }
@@ -645,6 +653,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     SyncOptionsFromControls();
     CollectAppOptions(options_, context_.Settings);
   };
+  hooks.FinishCdMaking = [this] { return cdMaking_->FinishCdMaking(); };
   const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
   closing_ = false;
   if (!mayClose) {

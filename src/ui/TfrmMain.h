@@ -20,6 +20,7 @@
 #include "ui/QtUserDialogs.h"
 
 class QCheckBox;
+class CdMakingUi;
 class QFrame;
 class QGroupBox;
 class QSpinBox;
@@ -57,6 +58,11 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   DisplayMenuActions* DisplayActions() const { return displayActions_; }
   SlideshowLibrary& Library() { return library_; }
   const StartUpContext& Context() const { return context_; }
+  AppSettings& Settings() { return context_.Settings; }
+  UserDialogs& Dialogs() { return dialogs_; }
+  CdMakingUi& CdMaking() { return *cdMaking_; }
+  // The option controls and the application options into the stores.
+  void CollectControls();
   QLabel* StatusPanel() const { return statusPanel_; }
 
   // StartUpWindow
@@ -141,6 +147,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   DetailTabs tabs_{};
   MainMenuActions menu_{};
   DisplayMenuActions* displayActions_;
+  CdMakingUi* cdMaking_ = nullptr;
 
   QGroupBox* grpBasic_ = nullptr;
   QGroupBox* grpDetail_ = nullptr;

@@ -61,13 +61,17 @@ TEST(FittedImageTest, EnlargedCopiedAndFramed) {
 
   EXPECT_EQ(PrepareFittedImage(small, 0, FitImage(640, 480, 640, 480, 0)), small);
 
-  // Filter 8 keeps 27 pixels free: 1368 x 1026 drawn at (276, 27).
+  // Filter 8 keeps 27 pixels free: 1368 x 1026 drawn at (276, 27), inside
+  // its white frame of 27 pixels, which starts at (249, 0).
   FrameBitmap framed = PrepareFittedImage(Flat(4000, 3000, kPicture), 0, FitImage(4000, 3000, 1920, 1080, 27));
   ASSERT_EQ(framed.Width, 1368);
   ASSERT_EQ(framed.Height, 1026);
   FrameBitmap screen;
   ComposeScreen(screen, framed, ScreenLayout{1920, 1080, kBackground, 8}, FilterContext{27});
-  EXPECT_TRUE(IsColour(screen, 276, 27, kPicture));
-  EXPECT_TRUE(IsColour(screen, 275, 27, kBackground));
-  EXPECT_TRUE(IsColour(screen, 276, 26, kBackground));
+  constexpr ColorRef kWhite = 0x00FFFFFF;
+  EXPECT_FALSE(IsColour(screen, 276, 27, kWhite));
+  EXPECT_TRUE(IsColour(screen, 275, 27, kWhite));
+  EXPECT_TRUE(IsColour(screen, 276, 26, kWhite));
+  EXPECT_TRUE(IsColour(screen, 249, 0, kWhite));
+  EXPECT_TRUE(IsColour(screen, 248, 0, kBackground));
 }

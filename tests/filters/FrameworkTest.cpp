@@ -22,9 +22,9 @@ TEST(FilterKind, CatalogueNamesInOrder) {
   EXPECT_STREQ(kFilterNames[static_cast<int>(FilterKind::Shuffle)], "シャッフル");
 }
 
-TEST(ApplyFilter, NoneShuffleOutOfRangeAndUnbuiltKindsLeaveThePicture) {
+TEST(ApplyFilter, NoneShuffleAndOutOfRangeKindsLeaveThePicture) {
   const FrameBitmap picture = ref::PhotoLikePicture(20, 14, 1);
-  for (int kind : {0, 22, 23, -1, 1000, 5, 6, 7, 8, 9, 10, 11, 16, 18, 20}) {
+  for (int kind : {0, 22, 23, -1, 1000}) {
     FrameBitmap p = picture;
     ApplyFilter(kind, p, FilterContext{});
     EXPECT_EQ(p, picture) << kind;

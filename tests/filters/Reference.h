@@ -249,4 +249,161 @@ inline void OverlaySelfThenGrey(FrameBitmap& b) {
   ToGrey(b);
 }
 
+inline void HardSharpen(FrameBitmap& b, int n) {
+  const FrameBitmap src = b;
+  const int half = n / 2;
+  for (int y = 0; y < b.Height; ++y)
+    for (int x = 0; x < b.Width; ++x)
+      for (int c = 0; c < 3; ++c) {
+        int s = 0;
+        for (int dy = -half; dy <= half; ++dy)
+          for (int dx = -half; dx <= half; ++dx) {
+            const int v = Ch(src, Near(x, dx, b.Width), Near(y, dy, b.Height), c);
+            s += (dx == 0 && dy == 0) ? n * n * v : -v;
+          }
+        Ch(b, x, y, c) = static_cast<std::uint8_t>(Clamp(s));
+      }
+}
+
+inline void EdgeSketch(FrameBitmap& b) {
+  const FrameBitmap src = b;
+  const int gxk[3][3] = {{-1, 0, 1}, {-2, 0, 2}, {-1, 0, 1}}, gyk[3][3] = {{-1, -2, -1}, {0, 0, 0}, {1, 2, 1}};
+  for (int y = 0; y < b.Height; ++y)
+    for (int x = 0; x < b.Width; ++x)
+      for (int c = 0; c < 3; ++c) {
+        int gx = 0, gy = 0;
+        for (int i = 0; i < 3; ++i)
+          for (int j = 0; j < 3; ++j) {
+            const int v = Ch(src, Near(x, j - 1, b.Width), Near(y, i - 1, b.Height), c);
+            gx += gxk[i][j] * v;
+            gy += gyk[i][j] * v;
+          }
+        Ch(b, x, y, c) = static_cast<std::uint8_t>(255 - Round(std::sqrt(static_cast<double>(gx * gx + gy * gy))));
+      }
+  ToGrey(b);
+}
+
+inline void LaplacianSketch(FrameBitmap& b) {
+  const FrameBitmap src = b;
+  for (int y = 0; y < b.Height; ++y)
+    for (int x = 0; x < b.Width; ++x)
+      for (int c = 0; c < 3; ++c) {
+        int l = 0;
+        for (int i = -1; i <= 1; ++i)
+          for (int j = -1; j <= 1; ++j) {
+            const int v = Ch(src, Near(x, j, b.Width), Near(y, i, b.Height), c);
+            l += (i == 0 && j == 0) ? 8 * v : -v;
+          }
+        Ch(b, x, y, c) = static_cast<std::uint8_t>(255 - Clamp(l));
+      }
+  ToGrey(b);
+}
+
+// The plain quadrant definition (oil: the modal-bin mean instead of the
+// mean); pictures must be large enough for a usable window everywhere.
+struct Window {
+  int x0, y0;
+};
+inline Window ChooseWindow(const FrameBitmap& src, int x, int y, int r) {
+  const int corners[4][2] = {{x - r, y - r}, {x, y - r}, {x, y}, {x - r, y}};
+  const int far[4][2] = {{x - r, y - r}, {x + r, y - r}, {x + r, y + r}, {x - r, y + r}};
+  int best = 0, bestScore = 1 << 30;
+  for (int k = 0; k < 4; ++k) {
+    int score = 1000;
+    if (far[k][0] >= 0 && far[k][0] < src.Width && far[k][1] >= 0 && far[k][1] < src.Height) {
+      score = 0;
+      for (int c = 0; c < 3; ++c) {
+        int mx = 0, mn = 255;
+        for (int yy = corners[k][1]; yy <= corners[k][1] + r; ++yy)
+          for (int xx = corners[k][0]; xx <= corners[k][0] + r; ++xx) {
+            mx = std::max(mx, Ch(src, xx, yy, c));
+            mn = std::min(mn, Ch(src, xx, yy, c));
+          }
+        score += mx - mn;
+      }
+    }
+    if (score < bestScore) {
+      bestScore = score;
+      best = k;
+    }
+  }
+  return {corners[best][0], corners[best][1]};
+}
+
+inline FrameBitmap QuadrantSmooth(const FrameBitmap& src, int r, bool oil) {
+  FrameBitmap out = src;
+  for (int y = 0; y < src.Height; ++y)
+    for (int x = 0; x < src.Width; ++x) {
+      const Window w = ChooseWindow(src, x, y, r);
+      for (int c = 0; c < 3; ++c) {
+        int sum = 0, counts[16] = {}, sums[16] = {};
+        for (int yy = w.y0; yy <= w.y0 + r; ++yy)
+          for (int xx = w.x0; xx <= w.x0 + r; ++xx) {
+            const int v = Ch(src, xx, yy, c);
+            sum += v;
+            counts[v / 16]++;
+            sums[v / 16] += v;
+          }
+        if (!oil) {
+          Ch(out, x, y, c) = static_cast<std::uint8_t>(Round(static_cast<double>(sum) / ((r + 1) * (r + 1))));
+        } else {
+          int modal = 0;
+          for (int b = 1; b < 16; ++b)
+            if (counts[b] > counts[modal]) modal = b;
+          Ch(out, x, y, c) = static_cast<std::uint8_t>(Round(static_cast<double>(sums[modal]) / counts[modal]));
+        }
+      }
+    }
+  return out;
+}
+
+inline void SketchCombine(FrameBitmap& b, int strength) {
+  FrameBitmap a = b, l = b;
+  EdgeSketch(a);
+  LaplacianSketch(l);
+  for (std::size_t i = 0; i < b.Pixels.size(); ++i) {
+    const int x = a.Pixels[i] * l.Pixels[i];
+    b.Pixels[i] = static_cast<std::uint8_t>(255 - Round((255 - std::sqrt(static_cast<double>(x))) * strength / 100.0));
+  }
+}
+
+inline void SoftFocus(FrameBitmap& b, int sigma, double contrast) {
+  FrameBitmap blurred = b;
+  GaussianBlur(blurred, sigma);
+  for (std::size_t i = 0; i < b.Pixels.size(); ++i) {
+    int v = Round((b.Pixels[i] + blurred.Pixels[i]) / 2.0);
+    if (contrast != 0) v = Round(contrast * (v - 127.5) + v);
+    b.Pixels[i] = static_cast<std::uint8_t>(v);
+  }
+}
+
+inline void LineArt(FrameBitmap& b) {
+  FrameBitmap blurred = b;
+  GaussianBlur(blurred, 2);
+  for (int y = 0; y < b.Height; ++y)
+    for (int x = 0; x < b.Width; ++x) {
+      int d[3];
+      for (int c = 0; c < 3; ++c) d[c] = Round(Ch(b, x, y, c) * 256.0 / (Ch(blurred, x, y, c) + 1));
+      const int ink = Luma(d[2], d[1], d[0]) < 246 ? 0 : 255;
+      for (int c = 0; c < 3; ++c) Ch(b, x, y, c) = static_cast<std::uint8_t>(ink);
+    }
+}
+
+inline void Posterize(FrameBitmap& b, int levels) {
+  for (int y = 0; y < b.Height; ++y)
+    for (int x = 0; x < b.Width; ++x) {
+      std::uint8_t* px = b.At(x, y);
+      const int l = Luma(px[2], px[1], px[0]);
+      int level = 0;
+      for (int i = 0; i < levels; ++i)
+        if (l >= static_cast<int>(i * (256.0 / levels))) level = i == levels - 1 ? 255 : static_cast<int>(i * (255.0 / (levels - 1)));
+      const HsvF hsv = RgbToHsv(px[2], px[1], px[0]);
+      float r, g, bl;
+      HsvToRgb(hsv.h, hsv.s, static_cast<float>(level), r, g, bl);
+      px[2] = static_cast<std::uint8_t>(Round(r));
+      px[1] = static_cast<std::uint8_t>(Round(g));
+      px[0] = static_cast<std::uint8_t>(Round(bl));
+    }
+}
+
 }  // namespace ref

@@ -1,7 +1,8 @@
 // brinmora-render filter: one catalogue filter on a decoded picture as it
 // is (not turned, not fitted), as the preview applies it while no slideshow
 // runs. --screen gives the monitor whose height sets the borders of the
-// framing filters.
+// framing filters; --playing applies it as during a slideshow instead (the
+// grid form of "ポップ").
 #include <QString>
 
 #include "PngWriter.h"
@@ -17,11 +18,12 @@
 
 namespace {
 
-constexpr const char* kUsage = "filter --kind K [--seed S] [--screen WxH] IN OUT.png";
+constexpr const char* kUsage = "filter --kind K [--seed S] [--screen WxH] [--playing] IN OUT.png";
 
 int RunFilter(const std::vector<std::string>& args) {
   int width = 1920, height = 1080;
   std::int64_t kind = -1, seed = -1;
+  bool playing = false;
   std::vector<std::string> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -33,6 +35,8 @@ int RunFilter(const std::vector<std::string>& args) {
       if (!ParseSize(args[++i], width, height)) return Fail(QStringLiteral("invalid --screen: ") + QString::fromStdString(args[i]));
     } else if (a == "--seed" && hasValue) {
       if (!ParseNumber(args[++i], seed) || seed < 0) return Fail(QStringLiteral("invalid --seed: ") + QString::fromStdString(args[i]));
+    } else if (a == "--playing") {
+      playing = true;
     } else if (a.rfind("--", 0) == 0) {
       return Fail(QStringLiteral("unknown or incomplete option: ") + QString::fromStdString(a));
     } else {
@@ -57,6 +61,7 @@ int RunFilter(const std::vector<std::string>& args) {
   context.UprightWidth = picture.Width;
   context.UprightHeight = picture.Height;
   context.FrameMargin = FrameMargin(static_cast<int>(kind), height);
+  context.SlideshowRunning = playing;
   ApplyFilter(static_cast<int>(kind), picture, context);
   QString error;
   if (!WritePng(picture, out, error)) return Fail(out + QStringLiteral(": ") + error);
