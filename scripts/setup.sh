@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   # Qt 6 (widgets, D-Bus, platform plugins for X11 and offscreen, translations)
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  # the SVG program icon (Qt's SVG image and icon plugins)
+  libqt6svg6
   # image codecs
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libgif-dev
   # music: GStreamer playbin with the codecs for MP3, WAV, MIDI and WMA.
@@ -23,6 +25,8 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick dbus-x11 xdotool
   # the accessibility bus and its Python client, for driving and probing the real windows
   at-spi2-core python3-pyatspi
+  # checking the desktop entry
+  desktop-file-utils
   # writing a finished CD folder to a disc image (the CD end-to-end test)
   xorriso
 )

@@ -8,6 +8,7 @@
 
 #include "engine/StartUp.h"
 #include "ui/AppFont.h"
+#include "ui/ProgramIcon.h"
 #include "ui/CdMakingUi.h"
 #include "ui/TerminationSignals.h"
 #include "ui/TfrmAbout.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   TerminationSignals::InstallHandlers();
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
+  QApplication::setWindowIcon(ProgramIcon());
 
   // Qt's own dialog buttons in Japanese, where the translations are installed.
   QTranslator qtTexts;
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
   TfrmAbout frmAbout(&frmMain);
   TfrmWork frmWork(&frmMain);
   TfrmImport frmImport(&frmMain);
+  frmMain.UseDialogs(&frmAbout, &frmImport);
   TfrmProgress frmProgress(&frmMain);
   TfrmCDMakeClose frmCDMakeClose(&frmMain);
   TfrmDisplay frmDisplay;

@@ -143,3 +143,7 @@ QStringList ReadSlideshowCatalogFile(const QString& path) {
   }
   return names;
 }
+
+QString NativeListPath(const QString& field) { return NativeRelativePath(field); }
+
+bool StaysInsideDataFolder(const QString& relative) { return StaysInDataFolder(relative); }

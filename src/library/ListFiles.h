@@ -32,3 +32,9 @@ bool WriteListFile(const QString& path, const QStringList& lines, UserDialogs& d
 // The names of SlideShow.dat in order, leaving out names that cannot be a
 // slideshow (see IsValidSlideshowName). Empty when the file is missing.
 QStringList ReadSlideshowCatalogFile(const QString& path);
+
+// A relative first field of a list file in native form ('\' read as '/').
+QString NativeListPath(const QString& field);
+// False for a relative path with "." or ".." steps, which would lead out of
+// the data folder it is read against.
+bool StaysInsideDataFolder(const QString& relative);

@@ -188,6 +188,13 @@ void SlideshowLibrary::BuildCurrentFolderImages() {
   if (view_) view_->CurrentFolderImagesChanged();
 }
 
+void SlideshowLibrary::ClearCurrentFolderImages() {
+  currentFolderImages_.clear();
+  currentFolderIndex_ = -1;
+  currentImageIndex_ = 0;
+  if (view_) view_->CurrentFolderImagesChanged();
+}
+
 void SlideshowLibrary::RemoveCurrentFolderRow() {
   // The row after the removed one takes its place; at the end, the new last row.
   folders_.removeAt(currentFolderIndex_);

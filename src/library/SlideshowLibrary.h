@@ -52,6 +52,8 @@ class SlideshowLibrary {
   void SetCurrentBgmIndex(int index) { currentBgmIndex_ = index; }
 
   const QStringList& CurrentFolderImages() const { return currentFolderImages_; }
+  // No current folder row and no images (the folder list became empty).
+  void ClearCurrentFolderImages();
   int CurrentImageIndex() const { return currentImageIndex_; }
   void SetCurrentImageIndex(int index) { currentImageIndex_ = index; }
 

@@ -13,6 +13,9 @@ class UserDialogs {
   virtual void ShowError(const QString& text) = 0;
   // A confirmation box with Yes and No; true for Yes.
   virtual bool AskYesNo(const QString& text) = 0;
+  // A confirmation box with OK and Cancel; true for OK. Without a box of its
+  // own a dialog set asks Yes/No.
+  virtual bool AskOkCancel(const QString& text) { return AskYesNo(text); }
   // Lets pending window messages run (repaints, key presses, timer ticks).
   virtual void ProcessPendingMessages() = 0;
 };

@@ -10,7 +10,7 @@
 #include <QSpinBox>
 
 #include "library/OptionControlStates.h"
-#include "ui/ColourItems.h"
+#include "library/ColourItems.h"
 
 namespace {
 

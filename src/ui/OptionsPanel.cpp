@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "library/OptionItems.h"
-#include "ui/ColourItems.h"
+#include "library/ColourItems.h"
 #include "ui/EntryListView.h"
 
 namespace {

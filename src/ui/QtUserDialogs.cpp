@@ -38,4 +38,13 @@ bool QtUserDialogs::AskYesNo(const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+bool QtUserDialogs::AskOkCancel(const QString& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, ToDisplayText(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, parent_);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void QtUserDialogs::ProcessPendingMessages() { QApplication::processEvents(); }

@@ -13,6 +13,7 @@ class QtUserDialogs final : public UserDialogs {
   void ShowInformation(const QString& text) override;
   void ShowError(const QString& text) override;
   bool AskYesNo(const QString& text) override;
+  bool AskOkCancel(const QString& text) override;
   void ProcessPendingMessages() override;
 
   // The stored texts break lines with "\r"; a label needs "\n".

@@ -23,22 +23,33 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/PreviewCounter.h"
+#include "engine/PreviewNavigation.h"
+#include "engine/PreviewPicture.h"
+#include "engine/SlideshowEngine.h"
 #include "engine/StartUpClose.h"
 #include "filters/FilterTables.h"
+#include "library/HelpDocuments.h"
+#include "library/LibraryTexts.h"
+#include "library/OptionsReset.h"
+#include "library/WindowPlacement.h"
 #include "platform/ProgramFolder.h"
+#include "ui/ColourEditorPanel.h"
 #include "ui/CdMakingUi.h"
 #include "ui/EntryListView.h"
 #include "ui/OptionBinding.h"
+#include "ui/PreviewArea.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SlideshowSession.h"
+#include "ui/TfrmAbout.h"
 #include "ui/TfrmDisplay.h"
+#include "ui/TfrmImport.h"
 #include "ui/VideoExportCommand.h"
 
 namespace {
 
 constexpr int kListHeightNormal = 248;
 constexpr int kListHeightCdMaking = 231;
-constexpr int kPreviewWidth = 200;
-constexpr int kPreviewHeight = 150;
 
 QString WithoutTrailingSeparator(QString folder) {
   if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
@@ -53,6 +64,7 @@ TfrmMain::TfrmMain(QWidget* parent)
       library_(RunningProgramFolder(), dialogs_),
       displayActions_(new DisplayMenuActions(this)) {
   setObjectName(QStringLiteral("frmMain"));
+  setWindowIcon(ProgramIcon());
   setWindowTitle(CaptionBase(RunMode::Normal));
   setAcceptDrops(true);
 
@@ -94,6 +106,9 @@ TfrmMain::TfrmMain(QWidget* parent)
   // The window always takes the size its contents ask for, so folding the
   // detail group in and out resizes it.
   this->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Folding the detail group in and out changes only the height: the window
+  // is as wide as the widest of the two states from the start.
+  central->setMinimumWidth(central->sizeHint().width());
 
   statusPanel_ = new QLabel(this);
   statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel0"));
@@ -120,11 +135,10 @@ TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
 
 QWidget* TfrmMain::BuildPreview() {
   auto* box = new QWidget(centralWidget());
-  pnlDisplay_ = new QFrame(box);
+  pnlDisplay_ = new PreviewArea(box);
   pnlDisplay_->setObjectName(QStringLiteral("pnlDisplay"));
-  pnlDisplay_->setFixedSize(kPreviewWidth, kPreviewHeight);
-  pnlDisplay_->setFrameShape(QFrame::NoFrame);
-  pnlDisplay_->setAutoFillBackground(true);
+  pnlDisplay_->setFixedSize(kPreviewAreaWidth, kPreviewAreaHeight);
+  pnlDisplay_->setToolTipDuration(5000);
   lblStartInfo_ = new QLabel(pnlDisplay_);
   lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
   lblStartInfo_->setWordWrap(true);
@@ -135,42 +149,43 @@ QWidget* TfrmMain::BuildPreview() {
 
   lblSumUpImg_ = new QLabel(QStringLiteral("画像枚数："), box);
   lblSumUpImg_->setObjectName(QStringLiteral("lblSumUpImg"));
-  auto* prev = new QToolButton(box);
-  prev->setObjectName(QStringLiteral("sbtnPrevPic"));
-  prev->setArrowType(Qt::LeftArrow);
-  prev->setToolTip(QStringLiteral("前の画像"));
-  prev->setEnabled(false);
-  auto* next = new QToolButton(box);
-  next->setObjectName(QStringLiteral("sbtnNextPic"));
-  next->setArrowType(Qt::RightArrow);
-  next->setToolTip(QStringLiteral("次の画像、又はジャンプ先の画像"));
-  next->setEnabled(false);
+  sbtnPrevPic_ = new QToolButton(box);
+  sbtnPrevPic_->setObjectName(QStringLiteral("sbtnPrevPic"));
+  sbtnPrevPic_->setArrowType(Qt::LeftArrow);
+  sbtnPrevPic_->setToolTip(QStringLiteral("前の画像"));
+  sbtnPrevPic_->setAccessibleName(QStringLiteral("前の画像"));
+  sbtnNextPic_ = new QToolButton(box);
+  sbtnNextPic_->setObjectName(QStringLiteral("sbtnNextPic"));
+  sbtnNextPic_->setArrowType(Qt::RightArrow);
+  sbtnNextPic_->setToolTip(QStringLiteral("次の画像、又はジャンプ先の画像"));
+  sbtnNextPic_->setAccessibleName(QStringLiteral("次の画像、又はジャンプ先の画像"));
   auto* counter = new QHBoxLayout;
   counter->addWidget(lblSumUpImg_, 1);
-  counter->addWidget(prev);
-  counter->addWidget(next);
+  counter->addWidget(sbtnPrevPic_);
+  counter->addWidget(sbtnNextPic_);
 
-  auto* chkPage = new QCheckBox(QStringLiteral("プレビュー画像ジャンプ先指定"), box);
-  chkPage->setObjectName(QStringLiteral("chkPage"));
-  chkPage->setEnabled(false);
-  auto* udPage = new QSpinBox(box);
-  udPage->setObjectName(QStringLiteral("udPage"));
-  udPage->setRange(1, 9999);
-  udPage->setEnabled(false);
-  udPage->setFixedWidth(72);
+  chkPage_ = new QCheckBox(QStringLiteral("プレビュー画像ジャンプ先指定"), box);
+  chkPage_->setObjectName(QStringLiteral("chkPage"));
+  // The up-down control and its number field (Edit5) are one spin box here.
+  udPage_ = new QSpinBox(box);
+  udPage_->setObjectName(QStringLiteral("udPage"));
+  udPage_->setAccessibleName(QStringLiteral("ジャンプ先の画像番号"));
+  udPage_->setRange(1, kPreviewJumpMax);
+  udPage_->setFixedWidth(72);
   auto* jump = new QHBoxLayout;
   jump->addSpacing(20);
-  jump->addWidget(udPage);
+  jump->addWidget(udPage_);
   jump->addStretch();
 
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 8, 0, 0);
   layout->addWidget(pnlDisplay_);
   layout->addLayout(counter);
-  layout->addWidget(chkPage);
+  layout->addWidget(chkPage_);
   layout->addLayout(jump);
   layout->addStretch();
-  box->setFixedWidth(kPreviewWidth + 8);
+  box->setFixedWidth(kPreviewAreaWidth + 8);
+  ApplyPageJumpState();
   return box;
 }
 
@@ -229,6 +244,34 @@ void TfrmMain::ConnectControls() {
   connect(menu_.OpenExePlace, &QAction::triggered, this, openProgramFolder);
   connect(pmnOpenExeDir_, &QAction::triggered, this, openProgramFolder);
   connect(menu_.Tool1, &QMenu::aboutToShow, this, &TfrmMain::RebuildRecentWorkMenu);
+
+  colourPanel_ = new ColourEditorPanel(options_, this, [this] { ApplyColours(); });
+  btnReset_->setEnabled(true);
+  menu_.mnReset->setEnabled(true);
+  connect(btnReset_, &QPushButton::clicked, this, &TfrmMain::btnResetClick);
+  connect(menu_.mnReset, &QAction::triggered, this, &TfrmMain::btnResetClick);
+
+  OpenWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  menu_.mnImportList->setEnabled(true);
+  connect(menu_.mnImportList, &QAction::triggered, this, [this] { ImportDialog()->exec(); });
+  if (tabs_.SlideshowButtons.size() > 1) {
+    QPushButton* btnImportSlideShow = tabs_.SlideshowButtons[1];
+    btnImportSlideShow->setEnabled(true);
+    connect(btnImportSlideShow, &QPushButton::clicked, this, [this] { ImportDialog()->exec(); });
+  }
+  for (QAction* item : {menu_.mnHelpDoc, menu_.mnReadMe, menu_.mnAbout}) item->setEnabled(true);
+  connect(menu_.mnHelpDoc, &QAction::triggered, this, &TfrmMain::mnHelpDocClick);
+  connect(menu_.mnReadMe, &QAction::triggered, this, &TfrmMain::mnReadMeClick);
+  connect(menu_.mnAbout, &QAction::triggered, this, [this] { AboutBox()->exec(); });
+
+  connect(sbtnPrevPic_, &QToolButton::clicked, this, &TfrmMain::PreviewPrevClick);
+  connect(sbtnNextPic_, &QToolButton::clicked, this, &TfrmMain::PreviewNextClick);
+  connect(chkPage_, &QCheckBox::toggled, this, &TfrmMain::ApplyPageJumpState);
+  // While a slideshow plays the selector shows the drawn filter; the
+  // preview follows only the user's choice while idle.
+  connect(c.cbFilter, &QComboBox::currentIndexChanged, this, [this] {
+    if (!showingOptions_ && IsSlideshowIdle()) RefreshPreview();
+  });
 }
 
 void TfrmMain::CollectControls() {
@@ -242,10 +285,7 @@ void TfrmMain::SyncOptionsFromControls() {
 }
 
 void TfrmMain::ShowPreviewBackground() {
-  QPalette palette = pnlDisplay_->palette();
-  palette.setColor(QPalette::Window,
-                   QColor(RedOf(options_.BkColor), GreenOf(options_.BkColor), BlueOf(options_.BkColor)));
-  pnlDisplay_->setPalette(palette);
+  pnlDisplay_->SetBackground(QColor(RedOf(options_.BkColor), GreenOf(options_.BkColor), BlueOf(options_.BkColor)));
 }
 
 void TfrmMain::RebuildRecentWorkMenu() {
@@ -362,18 +402,25 @@ void TfrmMain::ToggleDetailOptions() {
   grpDetail_->setVisible(show);
   btnOption_->setText(show ? QStringLiteral("▲ 詳細オプション") : QStringLiteral("▼ 詳細オプション"));
   menu_.mnOption->setChecked(show);
-  if (show) KeepBottomOnScreen();
+  if (show) FocusActiveListTab();
+  dialogs_.ProcessPendingMessages();
+  KeepBottomOnScreen();
 }
 
-// The grown window keeps its bottom edge 20 pixels above the bottom of the
-// work area (the taskbar, when it sits at the bottom).
+// The list of the shown list tab takes the keyboard focus.
+void TfrmMain::FocusActiveListTab() {
+  QWidget* page = tabs_.PageControl1->currentWidget();
+  if (page == tabs_.TabDir) tabs_.lvDirList->setFocus();
+  else if (page == tabs_.TabBGM) tabs_.lvBGMList->setFocus();
+}
+
 void TfrmMain::KeepBottomOnScreen() {
   layout()->activate();
   QScreen* monitor = screen();
   if (!monitor || !isVisible()) return;
-  const QRect work = monitor->availableGeometry();
-  const int overflow = frameGeometry().bottom() - (work.bottom() - 20);
-  if (overflow > 0) move(x(), std::max(work.top(), y() - overflow));
+  const QRect frame = frameGeometry();
+  const int top = TopKeepingBottomAboveWorkArea(frame, monitor->availableGeometry());
+  if (top != frame.y()) move(x(), y() + (top - frame.y()));
 }
 
 // ---- what the library shows ---------------------------------------------------
@@ -385,10 +432,35 @@ void TfrmMain::SetCurrentSlideshowLabel(const QString& text) {
 }
 
 void TfrmMain::OptionsChanged() {
+  // A slideshow was (re)loaded: the colour clipboard and undo start afresh.
+  if (colourPanel_) colourPanel_->Editor().Forget();
+  ShowOptionsInControls();
+}
+
+void TfrmMain::ShowOptionsInControls() {
   showingOptions_ = true;
   ShowOptions(options_, library_.Options());
   showingOptions_ = false;
   ShowPreviewBackground();
+}
+
+void TfrmMain::ApplyColours() {
+  SyncOptionsFromControls();
+  if (display_) display_->ApplyColours(options_.BkColor, options_.Colours);
+  ShowPreviewBackground();
+}
+
+void TfrmMain::btnResetClick() {
+  SyncOptionsFromControls();
+  ResetAllOptions(library_, context_.Settings, dialogs_, [this] {
+    ShowOptionsInControls();
+    ShowAppOptions(options_, context_.Settings);
+    if (display_) display_->ApplyColours(options_.BkColor, options_.Colours);
+    if (session_) {
+      session_->Engine().Music().ApplyStoredVolume(context_.Settings.WMPVol);
+      session_->Engine().Control().OnIntervalChanged();
+    }
+  });
 }
 
 void TfrmMain::FolderListChanged() {
@@ -409,12 +481,18 @@ void TfrmMain::CatalogChanged() {
 }
 
 void TfrmMain::CurrentFolderImagesChanged() {
-  // The preview and its image counter come with the preview itself.
+  if (library_.CurrentFolderImages().isEmpty()) {
+    preview_.Clear();
+    ShowPreviewPicture();
+    return;
+  }
+  RefreshPreview();
+  RefreshPreviewCounter();
 }
 
 void TfrmMain::ShowStartHint(const QString& text) {
   lblStartInfo_->setText(QtUserDialogs::ToDisplayText(text));
-  lblStartInfo_->setGeometry(10, 10, 180, kPreviewHeight - 20);
+  lblStartInfo_->setGeometry(10, 10, 180, kPreviewAreaHeight - 20);
   lblStartInfo_->show();
   lblSumUpImg_->clear();
 }
@@ -445,6 +523,114 @@ void TfrmMain::PrepareMusicPlayer(const QString& lastPlayBgm) {
   BgmController& music = session_->Engine().Music();
   music.SetUseBgm(library_.Options().UseBGM);
   music.HandOverLastPlayedBgm(lastPlayBgm);
+}
+
+// ---- dialogs and help ---------------------------------------------------------------
+
+void TfrmMain::UseDialogs(TfrmAbout* about, TfrmImport* import) {
+  about_ = about;
+  import_ = import;
+  if (import_) AttachImportDialog();
+}
+
+void TfrmMain::AttachImportDialog() {
+  ImportHooks hooks;
+  hooks.ShowFolderTab = [this] { tabs_.PageControl1->setCurrentWidget(tabs_.TabDir); };
+  hooks.ShowBgmTab = [this] { tabs_.PageControl1->setCurrentWidget(tabs_.TabBGM); };
+  hooks.FolderListChanged = [this] { FolderListChanged(); };
+  hooks.BgmListChanged = [this] { BgmListChanged(); };
+  hooks.FolderListEmptied = [this] { ShowStartHint(kStartHintText); };
+  import_->Attach(library_, context_.Settings, dialogs_, std::move(hooks));
+}
+
+TfrmImport* TfrmMain::ImportDialog() {
+  if (!import_) {
+    import_ = new TfrmImport(this);
+    AttachImportDialog();
+  }
+  return import_;
+}
+
+TfrmAbout* TfrmMain::AboutBox() {
+  if (!about_) about_ = new TfrmAbout(this);
+  return about_;
+}
+
+void TfrmMain::mnHelpDocClick() {
+  OpenProgramDocument(library_.ProgramFolder(), kHelpFileName, dialogs_,
+                      [this](const QString& path) { return OpenWithDesktop(QUrl::fromLocalFile(path)); });
+}
+
+void TfrmMain::mnReadMeClick() {
+  OpenProgramDocument(library_.ProgramFolder(), kReadMeFileName, dialogs_,
+                      [this](const QString& path) { return OpenWithDesktop(QUrl::fromLocalFile(path)); });
+}
+
+// ---- preview ---------------------------------------------------------------------
+
+bool TfrmMain::IsSlideshowIdle() {
+  SlideshowEngine* engine = Engine();
+  return !engine || engine->Control().State() == PlayState::Idle;
+}
+
+void TfrmMain::RefreshPreview() {
+  const QStringList& images = library_.CurrentFolderImages();
+  if (images.isEmpty()) return;
+  HideStartHint();
+  const Preview::Outcome outcome = preview_.Refresh(images, library_.CurrentImageIndex(),
+                                                    options_.cbFilter->currentIndex(), options_.BkColor, dialogs_);
+  if (outcome == Preview::Outcome::Unchanged) return;
+  ShowPreviewPicture();
+}
+
+void TfrmMain::ShowPreviewPicture() {
+  pnlDisplay_->ShowPicture(preview_.PreviewBitmap(),
+                           preview_.PicturePosition(pnlDisplay_->width(), pnlDisplay_->height()));
+  pnlDisplay_->setToolTip(QtUserDialogs::ToDisplayText(preview_.ToolTip()));
+}
+
+void TfrmMain::RefreshPreviewCounter() {
+  lblSumUpImg_->setText(
+      PreviewCounterText(library_.CurrentImageIndex(), static_cast<int>(library_.CurrentFolderImages().size())));
+  lblSumUpImg_->show();
+}
+
+void TfrmMain::ApplyPageJumpState() {
+  const bool jump = chkPage_->isChecked();
+  udPage_->setEnabled(jump);
+  sbtnPrevPic_->setEnabled(!jump);
+}
+
+void TfrmMain::ResetPreviewPageJump() {
+  chkPage_->setChecked(false);
+  ApplyPageJumpState();
+}
+
+void TfrmMain::PreviewPrevClick() {
+  const int count = static_cast<int>(library_.CurrentFolderImages().size());
+  if (count == 0 || !IsSlideshowIdle()) return;
+  library_.SetCurrentImageIndex(PreviousPreviewIndex(library_.CurrentImageIndex(), count));
+  RefreshPreview();
+  RefreshPreviewCounter();
+}
+
+void TfrmMain::PreviewNextClick() {
+  const int count = static_cast<int>(library_.CurrentFolderImages().size());
+  if (count == 0 || !IsSlideshowIdle()) return;
+  PreviewJump jump;
+  jump.On = chkPage_->isChecked();
+  jump.FieldText = udPage_->cleanText();
+  jump.Position = udPage_->value();
+  const PreviewStep step = NextPreviewStep(library_.CurrentImageIndex(), count, jump);
+  if (jump.On) {
+    udPage_->setValue(step.Position);
+    // The field shows the number the jump used, also after a typed text
+    // that was no number.
+    if (auto* field = udPage_->findChild<QLineEdit*>()) field->setText(step.FieldText);
+  }
+  library_.SetCurrentImageIndex(step.Index);
+  RefreshPreview();
+  RefreshPreviewCounter();
 }
 
 // ---- close ----------------------------------------------------------------------

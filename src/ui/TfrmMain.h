@@ -5,8 +5,11 @@
 // start-up steps that concern the window and asks core for every decision.
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
+#include <functional>
 #include <memory>
 
+#include "engine/Preview.h"
 #include "engine/StartUp.h"
 #include "library/SlideshowLibrary.h"
 #include "library/SlideshowLibraryView.h"
@@ -16,9 +19,16 @@
 #include "ui/OptionsPanel.h"
 #include "ui/QtUserDialogs.h"
 
+class QCheckBox;
 class CdMakingUi;
 class QFrame;
 class QGroupBox;
+class QSpinBox;
+class QToolButton;
+class PreviewArea;
+class ColourEditorPanel;
+class TfrmAbout;
+class TfrmImport;
 class QLabel;
 class QPushButton;
 class SlideshowSession;
@@ -78,6 +88,31 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void DisplayColoursChanged() override;
   void ResetPlayState() override;
   void PrepareMusicPlayer(const QString& lastPlayBgm) override;
+  void ResetPreviewPageJump() override;
+
+  // Rebuilds the preview picture of the current image and repaints it.
+  void RefreshPreview();
+  // Rewrites the image counter under the preview ("05/12").
+  void RefreshPreviewCounter();
+  const Preview& PreviewState() const { return preview_; }
+  PreviewArea* PreviewPanel() const { return pnlDisplay_; }
+  QLabel* ImageCounter() const { return lblSumUpImg_; }
+  ColourEditorPanel* ColourPanel() const { return colourPanel_; }
+
+  // "オプションのリセット": asks, then every option back to its default.
+  void btnResetClick();
+
+  // The version box and the import dialog the program made; without them
+  // the window makes its own when first needed.
+  void UseDialogs(TfrmAbout* about, TfrmImport* import);
+  TfrmImport* ImportDialog();
+  TfrmAbout* AboutBox();
+  // Help menu: the help page and the ReadMe beside the program.
+  void mnHelpDocClick();
+  void mnReadMeClick();
+  // Opens a file or web address with the desktop; replaceable for tests.
+  std::function<bool(const QUrl&)> OpenWithDesktop;
+
   // The slideshow engine, once the display window exists.
   SlideshowEngine* Engine();
 
@@ -89,8 +124,19 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void ConnectControls();
   void SyncOptionsFromControls();
   void ShowPreviewBackground();
+  void ShowPreviewPicture();
+  void ShowOptionsInControls();
+  // The colours of the options panel reach the slideshow, the display
+  // window and the preview background.
+  void ApplyColours();
+  void ApplyPageJumpState();
+  void PreviewPrevClick();
+  void PreviewNextClick();
+  bool IsSlideshowIdle();
   void RebuildRecentWorkMenu();
   void KeepBottomOnScreen();
+  void FocusActiveListTab();
+  void AttachImportDialog();
   // The start command of a later slideshow engine; autostart lands here.
   void StartOrPause();
 
@@ -108,7 +154,15 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QPushButton* btnSlide_ = nullptr;
   QPushButton* btnOption_ = nullptr;
   QPushButton* btnReset_ = nullptr;
-  QFrame* pnlDisplay_ = nullptr;
+  PreviewArea* pnlDisplay_ = nullptr;
+  QToolButton* sbtnPrevPic_ = nullptr;
+  QToolButton* sbtnNextPic_ = nullptr;
+  QCheckBox* chkPage_ = nullptr;
+  QSpinBox* udPage_ = nullptr;
+  Preview preview_;
+  ColourEditorPanel* colourPanel_ = nullptr;
+  TfrmAbout* about_ = nullptr;
+  TfrmImport* import_ = nullptr;
   QLabel* lblStartInfo_ = nullptr;
   QLabel* lblSumUpImg_ = nullptr;
   QLabel* statusPanel_ = nullptr;

@@ -2,6 +2,7 @@
 // and ended by the desktop's termination signals: everything it keeps must
 // be on disk, in its formats, afterwards.
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -75,7 +76,10 @@ TEST(ProgramRoundTrip, ExistingSlideshowIsSavedAsItWasLoaded) {
   const QString root = folder.path() + QStringLiteral("/");
   const QString photos = root + QStringLiteral("photos/夏 休み, 2024");
   QDir().mkpath(photos);
-  WriteBytes(photos + "/a.jpg", "");
+  // A real picture: the preview decodes it at start-up.
+  QImage picture(8, 6, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  ASSERT_TRUE(picture.save(photos + "/a.jpg", "JPEG"));
   const QString song = root + QStringLiteral("music/曲.mp3");
   WriteBytes(song, "");
 

@@ -1,4 +1,4 @@
-#include "ui/ColourItems.h"
+#include "library/ColourItems.h"
 
 ColorRef* ColourOfItem(int item, ColorRef& bkColor, DisplayColours& c) {
   ColorRef* const targets[] = {
@@ -9,4 +9,11 @@ ColorRef* ColourOfItem(int item, ColorRef& bkColor, DisplayColours& c) {
   };
   if (item < 0 || item >= static_cast<int>(std::size(targets))) return nullptr;
   return targets[item];
+}
+
+ColorRef DefaultColourOfItem(int item) {
+  ColorRef background = 0;
+  DisplayColours defaults;
+  const ColorRef* colour = ColourOfItem(item, background, defaults);
+  return colour ? *colour : 0;
 }

@@ -20,5 +20,11 @@ inline constexpr std::array<const char*, 19> kColourItemNames = {
     "ガイドの文字", "ガイドの背景",
 };
 
+inline constexpr int kColourItemCount = static_cast<int>(kColourItemNames.size());
+
 // The colour of item (0..18) in colours, or nullptr for an item outside.
 ColorRef* ColourOfItem(int item, ColorRef& bkColor, DisplayColours& colours);
+
+// The colour item takes when reset: black for the screen background, the
+// label colour's default otherwise.
+ColorRef DefaultColourOfItem(int item);
