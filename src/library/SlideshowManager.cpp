@@ -70,12 +70,12 @@ NameDialogTexts TextsForNameDialog(NameDialogMode mode) {
 
 NameProblem CheckSlideshowName(const QString& programFolder, const QStringList& catalog, const QString& name) {
   if (name.isEmpty()) return NameProblem::Empty;
-  const QString root = SlideshowRoot(programFolder);
-  if (QFileInfo::exists(root + name)) return NameProblem::Exists;
   if (name == QStringLiteral(".") || name == QStringLiteral("..")) return NameProblem::Unusable;
   for (QChar c : name) {
     if (IsUnusableNameCharacter(c)) return NameProblem::Unusable;
   }
+  const QString root = SlideshowRoot(programFolder);
+  if (QFileInfo::exists(root + name)) return NameProblem::Exists;
   for (const QString& taken : catalog) {
     if (taken.compare(name, Qt::CaseInsensitive) == 0) return NameProblem::Exists;
   }
