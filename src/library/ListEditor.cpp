@@ -525,10 +525,12 @@ void ListEditor::FolderListClicked() {
   else if (selection.Rows.size() > 1 && selection.Focused >= 0)
     row = selection.Focused;
   if (selection.Rows.isEmpty()) selection = ListSelection{{0}, 0};
-  if (row == library_.CurrentFolderIndex()) return;
-  library_.SetCurrentFolderIndex(row);
-  RebuildImages();
-  if (view_ && Sel(ListKind::Folders).Rows.size() <= 1) view_->ShowListRows(ListKind::Folders);
+  // Only a change of the current row rebuilds the images.
+  if (row != library_.CurrentFolderIndex()) {
+    library_.SetCurrentFolderIndex(row);
+    RebuildImages();
+  }
+  if (view_) view_->ShowListSelection(ListKind::Folders);
 }
 
 void ListEditor::ArrowKey(ListKind kind, bool up) {
@@ -545,7 +547,7 @@ void ListEditor::ArrowKey(ListKind kind, bool up) {
     library_.SetCurrentBgmIndex(to);
   }
   if (view_) {
-    view_->ShowListRows(kind);
+    view_->ShowListSelection(kind);
     view_->RefreshListHeader(kind);
   }
 }

@@ -11,6 +11,8 @@ class ListEditorView {
   // The list's rows, check marks, selection and focus (ListEditor::Selection)
   // must be shown again, the focused row scrolled into view.
   virtual void ShowListRows(ListKind kind) = 0;
+  // Only the selection and focus of the list changed (rows as they are).
+  virtual void ShowListSelection(ListKind kind) = 0;
   // The header counts of the list (total, checked, selected).
   virtual void RefreshListHeader(ListKind kind) = 0;
   // The enabled state of the buttons of the active tab.

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFrame>
@@ -27,6 +29,7 @@
 #include "filters/FilterTables.h"
 #include "platform/ProgramFolder.h"
 #include "ui/EntryListView.h"
+#include "ui/LibraryTabs.h"
 #include "ui/OptionBinding.h"
 #include "ui/SlideshowSession.h"
 #include "ui/TfrmDisplay.h"
@@ -110,9 +113,14 @@ TfrmMain::TfrmMain(QWidget* parent)
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
   ConnectControls();
+  libraryTabs_ = new LibraryTabs(*this, library_, dialogs_);
 }
 
-TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
+TfrmMain::~TfrmMain() {
+  // The list commands go before the controls they watch.
+  delete libraryTabs_;
+  library_.SetView(nullptr);
+}
 
 QWidget* TfrmMain::BuildPreview() {
   auto* box = new QWidget(centralWidget());
@@ -433,6 +441,42 @@ void TfrmMain::PrepareMusicPlayer(const QString& lastPlayBgm) {
   BgmController& music = session_->Engine().Music();
   music.SetUseBgm(library_.Options().UseBGM);
   music.HandOverLastPlayedBgm(lastPlayBgm);
+}
+
+void TfrmMain::RefreshPreview() {
+  // The preview itself comes with the preview panel.
+}
+
+bool TfrmMain::IsDisplayShowing() const { return display_ && display_->isVisible(); }
+
+// ---- dropped files ----------------------------------------------------------------
+
+namespace {
+
+QStringList DroppedLocalPaths(const QMimeData* data) {
+  QStringList paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths.append(url.toLocalFile());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedLocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dragMoveEvent(QDragMoveEvent* event) {
+  if (!DroppedLocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+  const QStringList paths = DroppedLocalPaths(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  libraryTabs_->DropFiles(paths);
 }
 
 // ---- close ----------------------------------------------------------------------

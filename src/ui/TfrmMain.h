@@ -16,6 +16,7 @@
 #include "ui/OptionsPanel.h"
 #include "ui/QtUserDialogs.h"
 
+class LibraryTabs;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,12 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   // Folds the detail options out or in.
   void ToggleDetailOptions();
   bool IsDetailOptionsShown() const;
+  // The preview shows the images of the current folder row again.
+  void RefreshPreview();
+  // True while the display window is on screen.
+  bool IsDisplayShowing() const;
+  // The slideshow tab and the list tabs with their commands.
+  LibraryTabs* LibraryTabCommands() const { return libraryTabs_; }
 
   OptionControls& Controls() { return options_; }
   const DetailTabs& Tabs() const { return tabs_; }
@@ -77,6 +84,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files and folders dropped from a file manager join the lists.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   QWidget* BuildPreview();
@@ -95,6 +106,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   DetailTabs tabs_{};
   MainMenuActions menu_{};
   DisplayMenuActions* displayActions_;
+  LibraryTabs* libraryTabs_ = nullptr;
 
   QGroupBox* grpBasic_ = nullptr;
   QGroupBox* grpDetail_ = nullptr;

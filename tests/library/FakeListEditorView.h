@@ -10,6 +10,7 @@
 class FakeListEditorView final : public ListEditorView {
  public:
   void ShowListRows(ListKind kind) override { calls.append(Name("rows", kind)); }
+  void ShowListSelection(ListKind kind) override { calls.append(Name("selection", kind)); }
   void RefreshListHeader(ListKind kind) override { calls.append(Name("header", kind)); }
   void RefreshListButtons() override { calls.append("buttons"); }
   bool ShowListTab(ListKind kind) override {

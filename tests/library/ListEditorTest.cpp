@@ -84,7 +84,9 @@ TEST_F(ListEditorFixture, MovesCarryTheSelectionAndStopAtTheEnds) {
     EXPECT_EQ(Names(), c.order);
     EXPECT_EQ(editor.Selection(ListKind::Folders).Rows, c.selectedAfter);
     EXPECT_EQ(editor.Selection(ListKind::Folders).Focused, c.focused);
-    if (c.selected != c.selectedAfter) EXPECT_EQ(library.CurrentFolderIndex(), c.focused);
+    if (c.selected != c.selectedAfter) {
+      EXPECT_EQ(library.CurrentFolderIndex(), c.focused);
+    }
   }
 }
 
