@@ -48,10 +48,12 @@ QString WithoutTrailingSeparator(QString folder) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent)
+TfrmMain::TfrmMain(QWidget* parent) : TfrmMain(RunningProgramFolder(), parent) {}
+
+TfrmMain::TfrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(this),
-      library_(RunningProgramFolder(), dialogs_),
+      library_(programFolder, dialogs_),
       displayActions_(new DisplayMenuActions(this)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(CaptionBase(RunMode::Normal));

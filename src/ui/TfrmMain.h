@@ -29,6 +29,9 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
+  // A main window whose files lie below programFolder instead of beside the
+  // running program (tests run a whole library in a folder of their own).
+  explicit TfrmMain(const QString& programFolder, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   // Steps 1-14 of the main window's creation (arguments without the program).
