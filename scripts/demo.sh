@@ -86,6 +86,17 @@ if [ ! -d "$show" ]; then
     printf '[App]\r\nVer=1.3\r\n[SlideShow]\r\nLastSlideShowName=%s\r\n' "$name" | iconv -f UTF-8 -t CP932 > "$bin/App.ini"
   fi
 fi
+# The album artwork beside the tunes: a square cover, shown in the artwork
+# panel while the music plays.
+music=$PWD/build/demo-music
+if [ -d "$music" ] && [ ! -f "$music/cover.jpg" ]; then
+  convert -size 600x600 radial-gradient:"#ffd86f"-"#fc6262" \
+    -fill "#ffffffc0" -draw "circle 300,300 300,120" \
+    -fill "#3a1c71" -draw "circle 300,300 300,250" \
+    -fill "#3a1c71" -font "$font" -pointsize 64 -gravity north -annotate +0+40 "デモの曲" \
+    -pointsize 40 -gravity south -annotate +0+50 "Brinmora" \
+    -quality 92 "$music/cover.jpg"
+fi
 # BRINMORA_DEMO_PREPARE_ONLY=1 makes the demo without starting the program.
 [ "${BRINMORA_DEMO_PREPARE_ONLY:-0}" = "1" ] && exit 0
 exec "$bin/brinmora" /autostart "$name"

@@ -1,5 +1,7 @@
 #include "display/ExifInfo.h"
 
+#include "display/ExifText.h"
+
 #include <QFile>
 #include <cstdlib>
 
@@ -284,7 +286,7 @@ QString TExifInfo::AsciiValue(int tag, int directory) {
   if (e->Type != 2) return QString();
   std::size_t n = 0;
   while (n < e->Data.size() && e->Data[n] != 0) ++n;
-  return QString::fromLatin1(reinterpret_cast<const char*>(e->Data.data()), static_cast<qsizetype>(n));
+  return ExifText(QByteArray(reinterpret_cast<const char*>(e->Data.data()), static_cast<qsizetype>(n)));
 }
 
 QByteArray TExifInfo::UndefinedValue(int tag, int directory) {
@@ -300,8 +302,12 @@ bool TExifInfo::RationalValue(int tag, int directory, int index, std::int64_t& n
   if (e->Type != 5 && e->Type != 10) return false;
   if (index < 0 || static_cast<std::uint32_t>(index) >= e->Count) return ReportError(kExifBadIndex), false;
   const TiffBytes t{e->Data.data(), static_cast<std::int64_t>(e->Data.size()), bigEndian_};
-  numerator = static_cast<std::int32_t>(t.U32(static_cast<std::int64_t>(index) * 8));
-  denominator = static_cast<std::int32_t>(t.U32(static_cast<std::int64_t>(index) * 8 + 4));
+  const std::uint32_t n = t.U32(static_cast<std::int64_t>(index) * 8);
+  const std::uint32_t d = t.U32(static_cast<std::int64_t>(index) * 8 + 4);
+  // RATIONAL holds two unsigned numbers; only SRATIONAL is signed.
+  const bool isSigned = e->Type == 10;
+  numerator = isSigned ? std::int64_t{static_cast<std::int32_t>(n)} : std::int64_t{n};
+  denominator = isSigned ? std::int64_t{static_cast<std::int32_t>(d)} : std::int64_t{d};
   return true;
 }
 

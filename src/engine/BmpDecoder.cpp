@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "engine/ImageDecoders.h"
 #include "engine/ImageError.h"
@@ -32,6 +33,57 @@ bool IsTruncatedUncompressedBmp(const std::uint8_t* data, std::size_t size) {
   return needed > static_cast<std::int64_t>(size);
 }
 
+// Qt reads the channels of a 16-bit BMP as value << (8 - bits), so a 5-bit
+// white comes out as 248. This table maps such a value back to its field
+// value and stretches it over 0..255 (v * 255 / max, rounded) as every other
+// decoder does; a channel of 8 bits or more, or none, is left alone.
+struct ChannelStretch {
+  std::uint8_t to[256];
+  explicit ChannelStretch(std::uint32_t mask) {
+    int bits = 0;
+    while (mask && !(mask & 1)) mask >>= 1;
+    while (mask & 1) mask >>= 1, ++bits;
+    for (int q = 0; q < 256; ++q) {
+      if (bits == 0 || bits >= 8) {
+        to[q] = static_cast<std::uint8_t>(q);
+        continue;
+      }
+      const int max = (1 << bits) - 1;
+      const int v = q >> (8 - bits);
+      to[q] = static_cast<std::uint8_t>((v * 255 + max / 2) / max);
+    }
+  }
+};
+
+struct Bmp16Masks {
+  std::uint32_t red, green, blue, alpha;
+};
+
+// The channel masks of a 16-bit BMP with an info header, or nothing for
+// other depths. Without bit fields a 16-bit file is 5-5-5.
+std::optional<Bmp16Masks> SixteenBitMasks(const std::uint8_t* data, std::size_t size) {
+  if (size < 34) return std::nullopt;
+  const std::uint32_t headerSize = LittleEndian(data + 14, 4);
+  if (headerSize < 40 || LittleEndian(data + 28, 2) != 16) return std::nullopt;
+  const std::uint32_t compression = LittleEndian(data + 30, 4);
+  if (compression == 0) return Bmp16Masks{0x7C00, 0x03E0, 0x001F, 0};
+  if (compression != 3 && compression != 6) return std::nullopt;
+  if (size < 66) return std::nullopt;
+  Bmp16Masks m{LittleEndian(data + 54, 4), LittleEndian(data + 58, 4), LittleEndian(data + 62, 4), 0};
+  if ((compression == 6 || headerSize >= 56) && size >= 70) m.alpha = LittleEndian(data + 66, 4);
+  return m;
+}
+
+void StretchSixteenBitChannels(QImage& argb, const Bmp16Masks& masks) {
+  const ChannelStretch r(masks.red), g(masks.green), b(masks.blue), a(masks.alpha);
+  for (int y = 0; y < argb.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(argb.scanLine(y));
+    for (int x = 0; x < argb.width(); ++x)
+      row[x] = qRgba(r.to[qRed(row[x])], g.to[qGreen(row[x])], b.to[qBlue(row[x])],
+                     masks.alpha ? a.to[qAlpha(row[x])] : qAlpha(row[x]));
+  }
+}
+
 }  // namespace
 
 FrameBitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const DecodeOptions& options) {
@@ -54,6 +106,11 @@ FrameBitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const DecodeOp
   if (IsTruncatedUncompressedBmp(data, size)) throw DecodeFailure(QStringLiteral("Premature end of BMP file"));
 
   FrameBitmap bitmap(image.width(), image.height());
+  const std::optional<Bmp16Masks> sixteenBit = SixteenBitMasks(data, size);
+  if (sixteenBit) {
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    StretchSixteenBitChannels(image, *sixteenBit);
+  }
   if (image.hasAlphaChannel()) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     const int mb = BlueOf(options.Matte), mg = GreenOf(options.Matte), mr = RedOf(options.Matte);

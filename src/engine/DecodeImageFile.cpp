@@ -26,11 +26,11 @@ FrameBitmap DecodeImageFile(const QString& path, const DecodeOptions& options) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw ImageError(path, QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
   if (file.size() > kMaxFileBytes) throw ImageError(path, QStringLiteral("ファイルが大きすぎます。"));
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw ImageError(path, QStringLiteral("ファイルを読めません（%1）。").arg(file.errorString()));
-  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-  const auto size = static_cast<std::size_t>(bytes.size());
   try {
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) throw ImageError(path, QStringLiteral("ファイルを読めません（%1）。").arg(file.errorString()));
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    const auto size = static_cast<std::size_t>(bytes.size());
     switch (format) {
       case ImageFormat::Jpeg: return DecodeJpeg(data, size, options);
       case ImageFormat::Bmp: return DecodeBmp(data, size, options);
@@ -41,7 +41,7 @@ FrameBitmap DecodeImageFile(const QString& path, const DecodeOptions& options) {
   } catch (const DecodeFailure& failure) {
     throw ImageError(path, failure.Reason());
   } catch (const std::bad_alloc&) {
-    throw ImageError(path, QStringLiteral("メモリが足りません。"));
+    throw ImageError(path, OutOfMemoryReason());
   }
   throw ImageError(path, QStringLiteral("対応していない画像形式です。"));
 }

@@ -16,3 +16,5 @@ QString ImageError::OneLine() const {
   line.replace(QLatin1Char('\n'), QLatin1Char(' '));
   return line;
 }
+
+QString OutOfMemoryReason() { return QStringLiteral("メモリが足りません。"); }

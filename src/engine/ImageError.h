@@ -22,6 +22,9 @@ class ImageError : public std::runtime_error {
   QString reason_;
 };
 
+// The reason given when a picture operation runs out of memory.
+QString OutOfMemoryReason();
+
 // What a decoder raises from inside; the file-level entry adds the file name.
 class DecodeFailure : public std::runtime_error {
  public:

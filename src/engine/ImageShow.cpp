@@ -1,6 +1,7 @@
 #include "engine/ImageShow.h"
 
 #include <QFileInfo>
+#include <new>
 
 #include "display/DisplaySurface.h"
 #include "engine/DecodeImageFile.h"
@@ -75,18 +76,29 @@ void ImageShow::ShowCurrentImage() {
   prefetchFailed_ = false;
   if (!decoded) return;  // the screen keeps the previous picture
 
-  orientation_ = ReadOrientation(exif_, currentImageFile_);
-  const bool onItsSide = orientation_ == 90 || orientation_ == 270;
-  uprightWidth_ = onItsSide ? currentPicture_.Height : currentPicture_.Width;
-  uprightHeight_ = onItsSide ? currentPicture_.Width : currentPicture_.Height;
+  try {
+    orientation_ = ReadOrientation(exif_, currentImageFile_);
+    const bool onItsSide = orientation_ == 90 || orientation_ == 270;
+    uprightWidth_ = onItsSide ? currentPicture_.Height : currentPicture_.Width;
+    uprightHeight_ = onItsSide ? currentPicture_.Width : currentPicture_.Height;
 
-  if (Settings.ActiveTransition == 0) {
-    ShowWithoutTransition();
-  } else if (Settings.ActiveTransition == kIncreaseTransition) {
-    if (ShowWithIncrease) ShowWithIncrease(*this);
-    else ShowWithoutTransition();
-  } else {
-    ShowWithTransition();
+    if (Settings.ActiveTransition == 0) {
+      ShowWithoutTransition();
+    } else if (Settings.ActiveTransition == kIncreaseTransition) {
+      if (ShowWithIncrease) ShowWithIncrease(*this);
+      else ShowWithoutTransition();
+    } else {
+      ShowWithTransition();
+    }
+  } catch (const std::bad_alloc&) {
+    // Turning, fitting, filtering or a transition ran out of memory: the
+    // picture is reported like an unreadable file, the working pictures of
+    // the failed change are given back, and the show goes on.
+    Release(NextScreen);
+    Release(PreviousScreen);
+    Release(currentPicture_);
+    dialogs_.ShowError(ImageError(currentImageFile_, OutOfMemoryReason()).Message());
+    return;
   }
 
   if (LayOutLabels) LayOutLabels();

@@ -1,5 +1,6 @@
 #include <csetjmp>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -19,7 +20,10 @@ struct ErrorManager {
   jpeg_error_mgr pub;
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
-  bool truncated;
+  // Set by the first warning that the entropy data ended early or was
+  // damaged; the decoding stops at its next step with that warning's text.
+  bool damaged;
+  char damage[JMSG_LENGTH_MAX];
 };
 
 [[noreturn]] void Fail(j_common_ptr cinfo, const char* text) {
@@ -34,17 +38,51 @@ struct ErrorManager {
   std::longjmp(err->jump, 1);
 }
 
-// Warnings about odd but decodable data are ignored, except the premature
-// end of the data: a truncated file is an error, not half a picture.
+// True for the warnings that mean the compressed picture data ran out or is
+// corrupt: libjpeg goes on with grey blocks, which would show a damaged file
+// as a mostly grey picture. Warnings about odd but intact data are ignored.
+bool MeansDamagedData(int code) {
+  switch (code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_MUST_RESYNC:
+    case JWRN_HUFF_BAD_CODE:
+#ifdef D_ARITH_CODING_SUPPORTED
+    case JWRN_ARITH_BAD_CODE:
+#endif
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A damaged or truncated file is an error, not part of a picture.
 void OnMessage(j_common_ptr cinfo, int level) {
-  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
-    reinterpret_cast<ErrorManager*>(cinfo->err)->truncated = true;
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  if (level < 0 && !err->damaged && MeansDamagedData(cinfo->err->msg_code)) {
+    (*cinfo->err->format_message)(cinfo, err->damage);
+    err->damaged = true;
+  }
 }
 
 void OnProgress(j_common_ptr cinfo) {
   auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-  if (reinterpret_cast<ErrorManager*>(cinfo->err)->truncated) Fail(cinfo, "Premature end of JPEG file");
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  if (err->damaged) Fail(cinfo, err->damage);
   if (d->input_scan_number > kMaxProgressiveScans) Fail(cinfo, "Too many scans in progressive JPEG file");
+}
+
+// Huffman coding spends at least one bit on every 8 x 8 block of every
+// component, so a file smaller than that cannot hold the picture its frame
+// header claims. Checked before the picture memory is allocated, this
+// refuses a lying header at once instead of decoding grey for seconds.
+// (Arithmetic coding has no such floor.)
+bool TooSmallForItsFrame(const jpeg_decompress_struct& cinfo, std::size_t size) {
+  if (cinfo.arith_code) return false;
+  std::uint64_t blocks = 0;
+  for (int c = 0; c < cinfo.num_components; ++c)
+    blocks += std::uint64_t{cinfo.comp_info[c].width_in_blocks} * cinfo.comp_info[c].height_in_blocks;
+  return std::uint64_t{size} * 8 < blocks;
 }
 
 // Adobe files store CMYK inverted (0 = full ink); others store it plainly.
@@ -79,6 +117,7 @@ bool RunDecode(jpeg_decompress_struct& cinfo, ErrorManager& err, JpegJob& job,
     job.sizeRefusal = refusal;
     return false;
   }
+  if (TooSmallForItsFrame(cinfo, size)) Fail(reinterpret_cast<j_common_ptr>(&cinfo), "Premature end of JPEG file");
   // libjpeg's own working memory (a progressive file keeps every coefficient).
   cinfo.mem->max_memory_to_use = static_cast<long>(options.MaxPixels) * 8;
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;

@@ -6,6 +6,7 @@
 #include "display/ExifLines.h"
 #include "display/MusicLabel.h"
 #include "filters/DrawShuffleFilter.h"
+#include "transitions/IncreaseFilterChoice.h"
 #include "library/OptionItems.h"
 #include "library/SlideshowLibrary.h"
 
@@ -29,13 +30,14 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
       windows_(std::move(windows)),
       env_{*windows_.Dialogs, windows_.Progress, [this] { return windows_.Display->IsShowing(); },
            [] { /* the slideshow control moves on to the next folder itself */ }},
-      show_(*windows_.Surface, *windows_.Dialogs, *windows_.Pacing, exif_) {
+      show_(*windows_.Surface, *windows_.Dialogs, *windows_.Pacing, exif_),
+      pile_(*windows_.Surface, *windows_.Pacing, *windows_.Dialogs) {
   exif_.OnError = [](int) { return false; };  // metadata failures are silent
 
   BgmControllerHooks hooks;
   hooks.refreshLabels = [this] { labels_->LayOutLabels(); };
   hooks.showPlayState = [this](const QString& text) { windows_.Boxes->SetBoxText(LabelBox::State, text); };
-  hooks.stopArtworkTimer = [] {};
+  hooks.stopArtworkTimer = [this] { artwork_->StopTimer(); };
   hooks.setTimerReady = [this](bool ready) { control_->SetTimerReady(ready); };
   hooks.slideshowPaused = [this] { return control_->State() == PlayState::Paused; };
   bgm_ = std::make_unique<BgmController>(player_, lists_, *windows_.Timers, std::move(hooks));
@@ -44,11 +46,30 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
       [this]() -> SlideshowOptions& { return library_.Options(); }, [this] { return CurrentLabelFacts(); },
       *windows_.Measure, *windows_.Boxes, *windows_.Timers, *windows_.Pacing);
 
+  artwork_ = std::make_unique<ArtworkDisplay>(*bgm_, *windows_.Timers, *windows_.Pacing, *windows_.Dialogs, [this] {
+    const SlideshowOptions& o = Options();
+    ArtworkFacts f;
+    f.ArtShown = o.Art;
+    f.UseBgm = o.UseBGM;
+    f.BgmPlayListEmpty = lists_.BgmPlayList.isEmpty();
+    f.SlideshowPaused = control_ && control_->State() == PlayState::Paused;
+    f.ArtName = o.ArtName;
+    f.ArtSize = o.ArtSize;
+    f.ArtEffect = o.ArtEffect;
+    return f;
+  });
+  artwork_->SetView(windows_.Artwork);
+  artwork_->SetScreen(&show_.ScreenBitmap);
+
   show_.Position = [this] {
     return ImageShowPosition{&lists_.ImagePlayList, lists_.FolderPlayIndex, lists_.CurrentImageIndex,
                              control_->FolderChangeInProgress()};
   };
   show_.LayOutLabels = [this] { labels_->LayOutLabels(); };
+  show_.ShowWithIncrease = [this](ImageShow& show) {
+    const SlideshowOptions& o = Options();
+    pile_.ShowWithIncrease(show, IncreaseSettings{o.PhotoLongSize, o.IncFrame, o.IncRotate, increaseFilter_});
+  };
 
   SlideControlPorts ports;
   ports.PlayLists = this;
@@ -145,6 +166,7 @@ void SlideshowEngine::ClearScreenAfterStop() {
   show_.ScreenBitmap.Fill(Options().BkColor);
   windows_.Surface->PresentFrame(show_.ScreenBitmap);
   show_.ReleaseScreens();
+  pile_.Release();
 }
 
 // ---- effects ----------------------------------------------------------------
@@ -161,19 +183,35 @@ int SlideshowEngine::DrawShuffleFilter() {
   const auto& imgCheck = Options().ImgCheck;
   for (std::size_t i = 0; i < checks.size() && i < imgCheck.size(); ++i) checks[i] = imgCheck[i];
   int drawn = control_->ActiveFilter();  // the alternation with "なし" looks at it
-  return ::DrawShuffleFilter(filterBag_, checks, drawn, [this] { windows_.Dialogs->ProcessPendingMessages(); });
+  ::DrawShuffleFilter(filterBag_, checks, drawn, [this] { windows_.Dialogs->ProcessPendingMessages(); });
+  filterDrawnNow_ = drawn;
+  return drawn;
 }
 
 int SlideshowEngine::DrawShuffleTransition() {
   TransitionChecks checks{};
   const auto& slideCheck = Options().SlideCheck;
   for (std::size_t i = 0; i < checks.size() && i < slideCheck.size(); ++i) checks[i] = slideCheck[i];
-  return ::DrawShuffleTransition(transitions_, checks, show_.HasPreviousScreen, windows_.Dialogs);
+  const int drawn = ::DrawShuffleTransition(transitions_, checks, show_.HasPreviousScreen, windows_.Dialogs);
+  // The pile filter must suit the image filter of the coming images: the one
+  // drawn at this same effect change, else the one in force.
+  const int imageFilter = filterDrawnNow_ >= 0 ? filterDrawnNow_ : control_->ActiveFilter();
+  filterDrawnNow_ = -1;
+  if (drawn == static_cast<int>(TransitionKind::Increase)) {
+    FilterChecks increaseChecks{};
+    const auto& incCheck = Options().IncreaseCheck;
+    for (std::size_t i = 0; i < increaseChecks.size() && i < incCheck.size(); ++i) increaseChecks[i] = incCheck[i];
+    increaseFilter_ = DrawIncreaseFilter(increaseFilterBag_, increaseChecks, imageFilter);
+  }
+  return drawn;
 }
 
 void SlideshowEngine::EmptyEffectBags() {
   filterBag_.clear();
   transitions_.TransitionBag.clear();
+  // A new slideshow starts a new round, from the pile filters checked now.
+  increaseFilterBag_.clear();
+  filterDrawnNow_ = -1;
 }
 
 void SlideshowEngine::SetIncreaseFilterFromOptions() { increaseFilter_ = Options().IncreaseIdx; }
@@ -187,6 +225,7 @@ void SlideshowEngine::StartBgm() { bgm_->StartBgm(); }
 void SlideshowEngine::StopMusicTimers() {
   bgm_->TimerBGM().Stop();
   bgm_->TimerBGMPlayTime().Stop();
+  artwork_->StopTimer();
 }
 
 void SlideshowEngine::ReturnBgmListAfterStop() {
@@ -274,6 +313,11 @@ LabelFacts SlideshowEngine::CurrentLabelFacts() {
     f.StateLayoutText = BgmStateLayoutText(player_.State(), o.cbBGM);
     f.StateText = bgm_->PlayStateText();
   }
+  // The artwork is shown, hidden or loaded as part of a layout that is made.
+  const bool musicOn = o.UseBGM && !f.BgmPlayListEmpty;
+  if (o.UseLabel && f.DisplayShowing && !(musicOn && !f.PlayerHoldsFile)) artwork_->Refresh();
+  f.ArtWidth = artwork_->PanelWidth();
+  f.ArtHeight = artwork_->PanelHeight();
   if (o.Exif || o.Date) {
     RefreshExifCache(f.CurrentImageFile);
     f.ExifLines = exifLines_;

@@ -12,11 +12,13 @@
 #include "display/ExifInfo.h"
 #include "display/LabelController.h"
 #include "engine/ImageShow.h"
+#include "engine/IncreasePile.h"
 #include "engine/LoadingLabel.h"
 #include "engine/PlayListBuilder.h"
 #include "engine/PlayLists.h"
 #include "engine/ProgressWindow.h"
 #include "engine/SlideControl.h"
+#include "music/ArtworkDisplay.h"
 #include "music/BgmController.h"
 #include "music/MusicPlayer.h"
 #include "transitions/TransitionShuffle.h"
@@ -36,6 +38,7 @@ struct SlideshowWindows {
   TimerFactory* Timers = nullptr;
   Clock* Pacing = nullptr;
   ScreenSaver* Saver = nullptr;
+  ArtworkView* Artwork = nullptr;  // the artwork panel; none: nothing painted
   // The monitor of the main window (MW x MH).
   std::function<QSize()> MonitorSize;
   // The rows selected in the folder and BGM lists of the options panel.
@@ -63,7 +66,10 @@ class SlideshowEngine final : private SlidePlayLists,
   SlideControl& Control() { return *control_; }
   LabelController& Labels() { return *labels_; }
   BgmController& Music() { return *bgm_; }
+  ArtworkDisplay& Artwork() { return *artwork_; }
   ImageShow& Show() { return show_; }
+  const IncreasePile& Pile() const { return pile_; }
+  int IncreaseFilter() const { return increaseFilter_; }
   const PlayLists& Lists() const { return lists_; }
   TExifInfo& Exif() { return exif_; }
 
@@ -105,7 +111,7 @@ class SlideshowEngine final : private SlidePlayLists,
   void StartBgm() override;
   void PauseBgm() override { bgm_->PauseBgm(); }
   void StopBgm() override { bgm_->StopBgm(); }
-  void RestartArtworkTimer() override {}
+  void RestartArtworkTimer() override { artwork_->RestartTimerAfterResume(); }
   void StopMusicTimers() override;
   QString CurrentBgmFile() const override { return bgm_->CurrentBgmFile(); }
   void ReturnBgmListAfterStop() override;
@@ -127,12 +133,16 @@ class SlideshowEngine final : private SlidePlayLists,
   PlayListEnvironment env_;
   TExifInfo exif_;
   ImageShow show_;
+  IncreasePile pile_;
+  std::vector<int> increaseFilterBag_;  // the pile filters not drawn yet this round
+  int filterDrawnNow_ = -1;  // the image filter drawn at this effect change, until the transition draw
   TransitionState transitions_;
   std::vector<int> filterBag_;  // the shuffle filters not drawn yet this round
   int increaseFilter_ = -1;
   int savedPreviewPosition_ = 0;
   std::unique_ptr<BgmController> bgm_;
   std::unique_ptr<LabelController> labels_;
+  std::unique_ptr<ArtworkDisplay> artwork_;
   std::unique_ptr<SlideControl> control_;
   // The Exif facts of the file last shown, read once per file.
   QString exifFile_;

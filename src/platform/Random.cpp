@@ -1,9 +1,15 @@
 #include "platform/Random.h"
 
 #include <chrono>
+#include <optional>
 #include <random>
 
 namespace {
+std::optional<std::uint64_t>& FixedReseedReading() {
+  static std::optional<std::uint64_t> reading;
+  return reading;
+}
+
 std::mt19937_64& Generator() {
   static std::mt19937_64 gen(static_cast<std::uint64_t>(
       std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -24,9 +30,15 @@ int Random(int n) {
 }
 
 void ReseedRandom() {
+  if (const std::optional<std::uint64_t>& fixed = FixedReseedReading()) {
+    Generator().seed(*fixed);
+    return;
+  }
   Generator().seed(static_cast<std::uint64_t>(
       std::chrono::system_clock::now().time_since_epoch().count()) ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 void SeedRandom(std::uint64_t seed) { Generator().seed(seed); }
+
+void FixReseedClock(std::optional<std::uint64_t> reading) { FixedReseedReading() = reading; }

@@ -1,5 +1,7 @@
 #include "ui/SlideshowSession.h"
 
+#include "ui/MenuKeyNames.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "music/MusicFailureReport.h"
+#include "ui/MenuKeyNames.h"
 #include "ui/TfrmDisplay.h"
 #include "ui/TfrmMain.h"
 #include "ui/QtProgressWindow.h"
@@ -82,6 +85,7 @@ SlideshowSession::SlideshowSession(TfrmMain& main, TfrmDisplay& display)
   w.Timers = &timers_;
   w.Pacing = &SystemClock();
   w.Saver = &saver_;
+  w.Artwork = &display;
   w.MonitorSize = [this] { return display_.MonitorSize(); };
   w.SelectedFolderRows = [this] { return SelectedRows(main_.Tabs().lvDirList); };
   w.SelectedBgmRows = [this] { return SelectedRows(main_.Tabs().lvBGMList); };
@@ -99,6 +103,10 @@ SlideshowSession::SlideshowSession(TfrmMain& main, TfrmDisplay& display)
 
   contextMenu_ = new QMenu(&display);
   main.DisplayActions()->FillContextMenu(contextMenu_);
+  auto* keyNames = new KeyNameMenuStyle;
+  keyNames->setParent(contextMenu_);
+  contextMenu_->setStyle(keyNames);
+  for (QMenu* submenu : contextMenu_->findChildren<QMenu*>()) submenu->setStyle(keyNames);
   main.DisplayActions()->AddShortcutsTo(&display);
   display.SetContextMenu(contextMenu_);
   connect(contextMenu_, &QMenu::aboutToShow, this, &SlideshowSession::ApplyMenuState);

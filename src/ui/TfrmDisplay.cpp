@@ -72,6 +72,7 @@ TfrmDisplay::TfrmDisplay(QWidget* mainWindow)
 
   pnlArt = new QWidget(paintArea_);
   FillWith(pnlArt, kDarkGrey);
+  pbArt = new ArtPaintBox(pnlArt);
   pnlArt->hide();
 
   lblLoading = new QLabel(QStringLiteral("Now Loading..."), paintArea_);
@@ -211,6 +212,7 @@ void TfrmDisplay::ApplyLabelLayout(const LabelLayout& layout) {
     QWidget* w = Box(which);
     if (LabelBoxWidget* text = TextBox(which)) text->SetText(s.Text);
     w->setGeometry(s.Rect.Left, s.Rect.Top, s.Rect.Width, s.Rect.Height);
+    if (which == LabelBox::Art) pbArt->setGeometry(0, 0, s.Rect.Width, s.Rect.Height);
     if (which == LabelBox::Exif) {
       lbExif->SetLines(layout.ExifLines);
       const LabelRect& r = layout.ExifListRect;
@@ -224,6 +226,11 @@ void TfrmDisplay::ApplyLabelLayout(const LabelLayout& layout) {
 
 void TfrmDisplay::SetBoxText(LabelBox box, const QString& text) {
   if (LabelBoxWidget* b = TextBox(box)) b->SetText(text);
+}
+
+LabelRect TfrmDisplay::ArtworkPlace() const {
+  const QRect r = pnlArt->geometry();
+  return LabelRect{r.x(), r.y(), r.width(), r.height()};
 }
 
 int TfrmDisplay::TextWidth(const QString& text) { return labelMetrics_.horizontalAdvance(text); }

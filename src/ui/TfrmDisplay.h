@@ -13,6 +13,8 @@
 #include "display/LabelTextMeasure.h"
 #include "engine/SlideControlPorts.h"
 #include "library/SlideshowOptions.h"
+#include "music/ArtworkView.h"
+#include "ui/ArtPaintBox.h"
 #include "ui/DisplayPaintArea.h"
 #include "ui/ExifListWidget.h"
 #include "ui/LabelBoxWidget.h"
@@ -23,7 +25,8 @@ class TfrmDisplay final : public QWidget,
                           public DisplaySurface,
                           public SlideDisplay,
                           public LabelBoxView,
-                          public LabelTextMeasure {
+                          public LabelTextMeasure,
+                          public ArtworkView {
   Q_OBJECT
  public:
   // mainWindow decides the monitor the window covers (may be null: the
@@ -71,6 +74,9 @@ class TfrmDisplay final : public QWidget,
   int TextHeight() override;
   int ListTextWidth(const QString& text) override;
   int ListLineHeight() override;
+  // ArtworkView
+  void PaintArtwork(const FrameBitmap& art) override { pbArt->Present(art); }
+  LabelRect ArtworkPlace() const override;
 
   // The loading label with another text ("Making List..."), sized to it.
   void ShowLoadingText(const QString& text);
@@ -78,6 +84,7 @@ class TfrmDisplay final : public QWidget,
 
   // Parts for the artwork subsystem and for tests.
   QWidget* ArtPanel() const { return pnlArt; }
+  const ArtPaintBox* ArtBox() const { return pbArt; }
   LabelBoxWidget* TextBox(LabelBox box) const;
   QWidget* Box(LabelBox box) const;
   const ExifListWidget* ExifList() const { return lbExif; }
@@ -108,6 +115,7 @@ class TfrmDisplay final : public QWidget,
   QWidget* pnlExif;
   ExifListWidget* lbExif;
   QWidget* pnlArt;
+  ArtPaintBox* pbArt;
   QLabel* lblLoading;
   QFont labelFont_;
   QFont listFont_;

@@ -344,7 +344,10 @@ void TfrmMain::DisplayWindowCreated(TfrmDisplay* display) {
   session_ = std::make_unique<SlideshowSession>(*this, *display);
   PrepareMusicPlayer(pendingHandOver_);
   pendingHandOver_.clear();
+  // The button and the File menu's item start the same command once the
+  // display window exists to play in.
   btnSlide_->setEnabled(true);
+  menu_.mnSlide->setEnabled(true);
   connect(btnSlide_, &QPushButton::clicked, this, &TfrmMain::StartOrPause);
   if (ShouldAutoStart(context_.Settings, context_.Arguments, context_.RunMode.Mode)) StartOrPause();
 }
@@ -494,11 +497,13 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
-  SyncOptionsFromControls();
-  CollectAppOptions(options_, context_.Settings);
   CloseHooks hooks;
+  // The controls are read after the stop: while a slideshow runs, the effect
+  // selectors show the effects in use, and the stop puts the configured ones back.
   hooks.StopSlideshowIfRunning = [this] {
     if (session_) session_->StopIfRunning();
+    SyncOptionsFromControls();
+    CollectAppOptions(options_, context_.Settings);
   };
   const bool mayClose = CloseSequence(library_, context_.Settings, dialogs_, hooks);
   closing_ = false;

@@ -3,6 +3,7 @@
 // be on disk, in its formats, afterwards.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -134,3 +135,36 @@ TEST(ProgramRoundTrip, ExistingSlideshowIsSavedAsItWasLoaded) {
 }
 
 }  // namespace
+
+// While a slideshow plays, the effect selectors show the effects in use (a
+// shuffle shows the kind it drew); ending the program must save the effects
+// the user configured, not those.
+TEST(ProgramRoundTrip, EndingDuringASlideshowSavesTheConfiguredEffects) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString root = folder.path() + QStringLiteral("/");
+  const QString photos = root + QStringLiteral("photos");
+  QDir().mkpath(photos);
+  for (int i = 0; i < 3; ++i) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(40 * i, 90, 200));
+    ASSERT_TRUE(image.save(photos + QStringLiteral("/%1.jpg").arg(i)));
+  }
+  WriteBytes(root + "App.ini", Cp932Lines({"[App]", "Ver=1.3", "[SlideShow]", "LastSlideShowName=旅行"}));
+  WriteBytes(root + "SlideShow/SlideShow.dat", Cp932Lines({"旅行"}));
+  const QString slideshow = root + QStringLiteral("SlideShow/旅行/");
+  WriteBytes(slideshow + "DIR.dat", Cp932Lines({"\"" + photos + "\",1"}));
+  WriteBytes(slideshow + "BGM.dat", QByteArray());
+  WriteBytes(slideshow + "Slide.ini", Cp932Lines({"[Option]", "ImgEffect=シャッフル", "SlideEffect=シャッフル",
+                                                  "UseBGM=0", "[Effect]", "ImgCheck0=0なし", "SlideCheck0=0なし"}));
+
+  ProgramRun run(folder.path());
+  ASSERT_TRUE(run.Start({QStringLiteral("/autostart"), QStringLiteral("旅行")}));
+  ASSERT_TRUE(run.StopWith(SIGTERM)) << run.Output().toStdString();
+
+  const IniFile o(slideshow + QStringLiteral("Slide.ini"));
+  EXPECT_EQ(o.ReadString("Option", "ImgEffect", ""), QStringLiteral("シャッフル"));
+  EXPECT_EQ(o.ReadString("Option", "SlideEffect", ""), QStringLiteral("シャッフル"));
+  // The show was really playing: the resume point names the folder.
+  EXPECT_EQ(o.ReadString("List", "LastPlayDir", ""), photos);
+}

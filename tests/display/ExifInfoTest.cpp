@@ -203,3 +203,51 @@ TEST_F(ExifInfoTest, ErrorsRaiseUnlessTheHandlerForbids) {
   EXPECT_EQ(ExifErrorMessage(-99), QStringLiteral("不明なエラーです"));
   EXPECT_NO_THROW(loud.SetImageFileName(QString()));
 }
+
+TEST_F(ExifInfoTest, RationalsAreUnsignedAndSRationalsSigned) {
+  struct Case {
+    int type;
+    std::int64_t numerator, denominator;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {5, 0x80000000LL, 1, "2147483648/1"},    // a camera's "infinite" aperture
+      {5, 0xFFFFFFFFLL, 0xFFFFFFFFLL, "4294967295/4294967295"},
+      {5, 28, 10, "28/10"},
+      {10, -1, 3, "-1/3"},
+      {10, 0x80000000LL, 1, "-2147483648/1"},  // the same bits, signed
+      {10, 5, -2, "-5/2"},
+      {10, -7, -2, "7/2"},
+  };
+  for (bool big : {false, true}) {
+    for (const Case& c : cases) {
+      ExifFixture f;
+      f.bigEndian = big;
+      f.exif = {{37378, c.type, {c.numerator, c.denominator}}};
+      reader.SetImageFileName(WriteExif(QStringLiteral("r%1.jpg").arg(big), f));
+      std::int64_t n = 0, d = 0;
+      ASSERT_TRUE(reader.RationalValue(37378, kExifIfd, 0, n, d));
+      EXPECT_EQ(FormatRational(n, d), QString::fromLatin1(c.shown)) << "type " << c.type << (big ? " MM" : " II");
+    }
+  }
+}
+
+TEST_F(ExifInfoTest, AsciiTextIsUtf8OrElseCp932) {
+  struct Case {
+    std::string bytes;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"Canon", QStringLiteral("Canon")},
+      {"\x8E\x52\x93\x63\x91\xBE\x98\x59", QStringLiteral("山田太郎")},  // CP932
+      {"\xE5\xB1\xB1\xE7\x94\xB0\xE5\xA4\xAA\xE9\x83\x8E", QStringLiteral("山田太郎")},  // UTF-8
+      {"(c) \xA9 Foto", QStringLiteral("(c) \uFF69 Foto")},  // a lone 0xA9 is a CP932 half-width kana
+      {"a\x81\x0A" "b\tc", QStringLiteral("a\uFFFD b c")},     // neither: replaced, still one line
+  };
+  for (const Case& c : cases) {
+    ExifFixture f;
+    f.ifd0 = {Ascii(315, c.bytes)};
+    reader.SetImageFileName(WriteExif("a.jpg", f));
+    EXPECT_EQ(reader.AsciiValue(315, kIfd0), c.shown) << c.bytes;
+  }
+}

@@ -215,3 +215,108 @@ TEST_F(DecodeImageFileTest, HugePicturesAreRefusedBeforeAllocation) {
   GifFixture gif{40, 40, 0, 0, 40, 40, false, -1, {0, 0, 0}, std::vector<std::uint8_t>(1600)};
   EXPECT_TRUE(FailureOf(Write("big.gif", MakeGif(gif)), small).contains(QStringLiteral("大きすぎます")));
 }
+
+namespace {
+
+// A one-row 16-bit BMP: an info header of headerSize bytes (40, or 108 for
+// one that carries an alpha mask), the masks when compression is 3, then the
+// pixels (two bytes each, rows padded to four bytes).
+QByteArray SixteenBitBmp(int headerSize, int compression, std::vector<std::uint32_t> masks,
+                         std::vector<std::uint16_t> pixels) {
+  QByteArray header(14 + headerSize, '\0');
+  auto put = [](QByteArray& b, int at, std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  QByteArray extra;
+  if (headerSize == 40 && compression == 3)
+    for (std::uint32_t m : masks) extra.append(QByteArray(4, '\0')), put(extra, extra.size() - 4, m, 4);
+  if (headerSize >= 56)
+    for (std::size_t i = 0; i < masks.size(); ++i) put(header, 54 + 4 * static_cast<int>(i), masks[i], 4);
+  QByteArray row;
+  for (std::uint16_t p : pixels) row.append(static_cast<char>(p & 0xFF)).append(static_cast<char>(p >> 8));
+  while (row.size() % 4) row.append('\0');
+  header[0] = 'B';
+  header[1] = 'M';
+  const int offset = 14 + headerSize + static_cast<int>(extra.size());
+  put(header, 2, static_cast<std::uint32_t>(offset + row.size()), 4);
+  put(header, 10, static_cast<std::uint32_t>(offset), 4);
+  put(header, 14, static_cast<std::uint32_t>(headerSize), 4);
+  put(header, 18, static_cast<std::uint32_t>(pixels.size()), 4);
+  put(header, 22, 1, 4);
+  put(header, 26, 1, 2);
+  put(header, 28, 16, 2);
+  put(header, 30, static_cast<std::uint32_t>(compression), 4);
+  return header + extra + row;
+}
+
+}  // namespace
+
+TEST_F(DecodeImageFileTest, SixteenBitBmpChannelsSpanTheFullRange) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    std::vector<Bgr> want;
+  };
+  DecodeOptions options;
+  options.Matte = MakeColorRef(10, 20, 30);
+  const Case cases[] = {
+      // 5-6-5: white, then r=16 g=32 b=8 -> 16*255/31, 32*255/63, 8*255/31 rounded
+      {"565", SixteenBitBmp(40, 3, {0xF800, 0x07E0, 0x001F}, {0xFFFF, 16 << 11 | 32 << 5 | 8}),
+       {{255, 255, 255}, {66, 130, 132}}},
+      // 5-5-5 without bit fields: white, then r=1 g=2 b=3, then black
+      {"555", SixteenBitBmp(40, 0, {}, {0x7FFF, 1 << 10 | 2 << 5 | 3, 0}), {{255, 255, 255}, {25, 16, 8}, {0, 0, 0}}},
+      // 4-4-4-4 with alpha: opaque r=8 g=12 b=4, opaque white, fully transparent (the matte)
+      {"4444", SixteenBitBmp(108, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}, {0xF8C4, 0xFFFF, 0x0FFF}),
+       {{68, 204, 136}, {255, 255, 255}, {30, 20, 10}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const FrameBitmap b = DecodeImageFile(Write(QStringLiteral("%1.bmp").arg(QLatin1String(c.name)), c.bytes), options);
+    ASSERT_EQ(b.Width, static_cast<int>(c.want.size()));
+    for (std::size_t x = 0; x < c.want.size(); ++x) ExpectPixel(b, static_cast<int>(x), 0, c.want[x]);
+  }
+}
+
+namespace {
+
+// The JPEG with its frame header's height and width replaced.
+QByteArray WithFrameSize(QByteArray jpeg, int width, int height) {
+  for (qsizetype i = 2; i + 9 < jpeg.size();) {
+    const auto marker = static_cast<std::uint8_t>(jpeg[i + 1]);
+    const int length = static_cast<std::uint8_t>(jpeg[i + 2]) << 8 | static_cast<std::uint8_t>(jpeg[i + 3]);
+    if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+      jpeg[i + 5] = static_cast<char>(height >> 8);
+      jpeg[i + 6] = static_cast<char>(height & 0xFF);
+      jpeg[i + 7] = static_cast<char>(width >> 8);
+      jpeg[i + 8] = static_cast<char>(width & 0xFF);
+      return jpeg;
+    }
+    i += 2 + length;
+  }
+  ADD_FAILURE() << "no frame header";
+  return jpeg;
+}
+
+}  // namespace
+
+TEST_F(DecodeImageFileTest, DamagedJpegDataIsRefusedWithTheDecodersText) {
+  const QByteArray jpeg = MakeJpeg(64, 64, JCS_RGB, Noise(64 * 64 * 3, 5), 90);
+  const QByteArray endMarker("\xFF\xD9", 2);
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"last two bytes missing", jpeg.left(jpeg.size() - 2), "Premature end of JPEG file"},
+      {"half the data, then an end marker", jpeg.left(jpeg.size() / 2) + endMarker, "premature end of data segment"},
+      {"a frame header that claims 14000 x 14000", WithFrameSize(jpeg, 14000, 14000), "Premature end of JPEG file"},
+      {"a frame header that claims twice the size", WithFrameSize(jpeg, 128, 128), "premature end of data segment"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_TRUE(FailureOf(Write("d.jpg", c.bytes)).contains(QLatin1String(c.reason)))
+        << FailureOf(Write("d.jpg", c.bytes)).toStdString();
+  }
+  EXPECT_TRUE(FailureOf(Write("whole.jpg", jpeg)).isEmpty());
+}

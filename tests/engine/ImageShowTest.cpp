@@ -197,3 +197,56 @@ TEST_F(ImageShowTest, TransitionPathsKeepThePreviousScreen) {
   EXPECT_EQ(handedOver, 1);
   EXPECT_EQ(surface.frames.size(), before + 1);
 }
+
+TEST_F(ImageShowTest, RunningOutOfMemoryIsReportedLikeAnUnreadableFileAndTheShowGoesOn) {
+  struct LimitGuard {
+    ~LimitGuard() { FrameBitmapByteLimit = std::numeric_limits<std::size_t>::max(); }
+  } restore;
+  const QString first = AddJpeg("a.jpg", 200);
+  const QString second = AddJpeg("b.jpg", 100);
+  show.Settings.ActiveTransition = 1;
+  show.ShowCurrentImage();
+  ASSERT_EQ(show.ScreenBitmap.Width, 64);
+  const FrameBitmap before = show.ScreenBitmap;
+  const std::size_t framesBefore = surface.frames.size();
+
+  // A monitor whose screen bitmaps exceed what may be allocated: the 32 x 24
+  // pictures still decode, the fit and the transition buffers do not.
+  struct Case {
+    const char* name;
+    int transition;
+  };
+  FrameBitmapByteLimit = 32 * 24 * 3;
+  show.Settings.MonitorWidth = 640;
+  show.Settings.MonitorHeight = 480;
+  for (const Case& c : {Case{"without a transition", 0}, Case{"with a fade", 1}}) {
+    SCOPED_TRACE(c.name);
+    show.Settings.ActiveTransition = c.transition;
+    dialogs.errors.clear();
+    index = 1;
+    show.ShowCurrentImage();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(second));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("メモリが足りません。")));
+    EXPECT_EQ(surface.frames.size(), framesBefore);  // nothing half-made was presented
+    EXPECT_EQ(show.ScreenBitmap, before);
+    EXPECT_TRUE(show.NextScreen.Empty());
+  }
+  // A decode that cannot allocate is the same box, from the decoder's side.
+  FrameBitmapByteLimit = 16;
+  dialogs.errors.clear();
+  show.ResetPrefetch();
+  index = 0;
+  show.ShowCurrentImage();
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(dialogs.errors[0].contains(first));
+  EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("メモリが足りません。")));
+
+  // With memory back, the show goes on at the old size.
+  FrameBitmapByteLimit = std::numeric_limits<std::size_t>::max();
+  show.Settings.MonitorWidth = 64;
+  show.Settings.MonitorHeight = 48;
+  index = 1;
+  show.ShowCurrentImage();
+  EXPECT_NEAR(RedAtCentre(), 100, 3);
+}

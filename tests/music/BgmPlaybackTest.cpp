@@ -92,3 +92,54 @@ TEST(BgmPlayback, TracksFollowAtTheirEndAndPauseResumes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Next while the slideshow is paused only loads the chosen track. Every
+// slideshow load switches the player's auto-start off, so in the program the
+// track waits, ready and silent, until the slideshow resumes and starts it
+// from its beginning; a player still on auto-start begins at the load.
+TEST(BgmPlayback, NextWhilePausedLoadsTheTrackAndTheAutoStartSettingDecides) {
+  App();
+  QTemporaryDir dir;
+  const QString first = dir.filePath("first.wav"), second = dir.filePath("second.wav");
+  WriteWavTone(first.toStdString(), 3.0);
+  WriteWavTone(second.toStdString(), 3.0);
+  for (bool autoStart : {false, true}) {
+    SCOPED_TRACE(autoStart ? "auto-start on" : "auto-start off (after a slideshow load)");
+    GstMusicPlayer player([](const QString&, const QString&) {}, GstMusicPlayer::AudioOutput::Null);
+    QtTimerFactory timers;
+    bool paused = false;
+    PlayLists lists;
+    lists.BgmPlayList = {first, second};
+    BgmControllerHooks hooks;
+    hooks.slideshowPaused = [&] { return paused; };
+    BgmController controller(player, lists, timers, hooks);
+    controller.SetBgmListHasRows(true);
+    controller.SetOrder(0);
+    player.SetAutoStart(autoStart);
+    controller.StartBgm();
+    ASSERT_TRUE(RunUntil([&] { return player.PositionText() == "00:01"; }, 4000));
+
+    paused = true;
+    controller.PauseBgm();
+    controller.NextBgm();
+    EXPECT_EQ(player.Url(), second);
+    RunFor(1300);
+    if (autoStart) {
+      EXPECT_EQ(player.State(), PlayerState::Playing);
+      EXPECT_NE(player.PositionText(), "00:00");
+    } else {
+      EXPECT_EQ(player.State(), PlayerState::Ready);
+      EXPECT_TRUE(player.PositionText().isEmpty() || player.PositionText() == "00:00") << player.PositionText().toStdString();
+      paused = false;
+      controller.StartBgm();  // resume: the chosen track starts from its beginning
+      ASSERT_TRUE(RunUntil([&] { return player.State() == PlayerState::Playing; }, 3000));
+      EXPECT_EQ(player.Url(), second);
+      ASSERT_TRUE(RunUntil([&] { return player.PositionText() == "00:01"; }, 4000));
+    }
+    controller.StopBgm();
+  }
+}
+
+}  // namespace

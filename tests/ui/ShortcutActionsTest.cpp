@@ -2,8 +2,11 @@
 // their captions and keys, and the arrow keys change owners with play.
 #include <QAction>
 #include <QMenu>
+#include <QStyleOptionMenuItem>
 #include <gtest/gtest.h>
 
+#include "ui/MenuKeyNames.h"
+#include "ui/TfrmDisplay.h"
 #include "ui/TfrmMain.h"
 
 namespace {
@@ -91,3 +94,60 @@ TEST(ShortcutActions, MainMenusCarryTheirCaptions) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lays out a menu item as the menu itself does.
+class InspectableMenu : public QMenu {
+ public:
+  QString ItemText(QAction* action) {
+    QStyleOptionMenuItem option;
+    initStyleOption(&option, action);
+    return option.text;
+  }
+};
+
+}  // namespace
+
+TEST(ShortcutActions, MenusShowTheProgramsKeyNames) {
+  const struct {
+    QKeySequence key;
+    const char* caption;
+  } keys[] = {
+      {QKeySequence(Qt::Key_Space), "Space"},          {QKeySequence(Qt::Key_Escape), "Esc"},
+      {QKeySequence(Qt::Key_Return), "Enter"},         {QKeySequence(Qt::Key_Enter), "Enter"},
+      {QKeySequence(Qt::CTRL | Qt::Key_Left), "Ctrl+←"}, {QKeySequence(Qt::CTRL | Qt::Key_Right), "Ctrl+→"},
+      {QKeySequence(Qt::SHIFT | Qt::Key_Left), "Shift+←"}, {QKeySequence(Qt::Key_Right), "→"},
+      {QKeySequence(Qt::Key_Up), "↑"},                 {QKeySequence(Qt::Key_Down), "↓"},
+      {QKeySequence(Qt::ALT | Qt::Key_L), "Alt+L"},    {QKeySequence(Qt::ALT | Qt::Key_F4), "Alt+F4"},
+  };
+  for (const auto& k : keys) EXPECT_EQ(KeyCaption(k.key), QString::fromUtf8(k.caption)) << k.caption;
+
+  // Every item of the display menu, as its menu lays it out, volume keys active.
+  TfrmMain window;
+  DisplayMenuActions* actions = window.DisplayActions();
+  actions->SetVolumeKeysActive(true);
+  InspectableMenu menu;
+  for (QAction* action : actions->All()) {
+    const QString shown = MenuTextWithKeyNames(menu.ItemText(action));
+    EXPECT_EQ(shown, action->text() + QLatin1Char('\t') + KeyCaption(action->shortcut()))
+        << action->objectName().toStdString();
+    EXPECT_FALSE(shown.contains(QLatin1String("Return")) || shown.contains(QLatin1String("Left")))
+        << shown.toStdString();
+  }
+  EXPECT_TRUE(MenuTextWithKeyNames(menu.ItemText(actions->pmnWMPVolReset)).endsWith(QLatin1String("\tEnter")));
+  EXPECT_EQ(MenuTextWithKeyNames(QStringLiteral("終了(&X)")), QStringLiteral("終了(&X)"));
+}
+
+// Once the display window exists, its context menu and every submenu draw
+// with the program's key names, and the File menu's start item works like the button.
+TEST(ShortcutActions, DisplayMenuUsesTheKeyNamesAndTheFileMenuCanStart) {
+  TfrmMain window;
+  EXPECT_FALSE(window.Menu().mnSlide->isEnabled());
+  TfrmDisplay display;
+  window.DisplayWindowCreated(&display);
+  EXPECT_TRUE(window.Menu().mnSlide->isEnabled());
+  const QList<QMenu*> menus = display.findChildren<QMenu*>();
+  ASSERT_GE(menus.size(), 5);
+  for (QMenu* m : menus) EXPECT_NE(dynamic_cast<KeyNameMenuStyle*>(m->style()), nullptr) << m->title().toStdString();
+}

@@ -12,7 +12,9 @@
 #include "filters/FilterKind.h"
 #include "library/SlideshowLibrary.h"
 #include "music/FakeMusicPlayer.h"
+#include "platform/Random.h"
 #include "support/ManualTimer.h"
+#include "transitions/TransitionKind.h"
 #include "ui/TfrmDisplay.h"
 
 namespace {
@@ -194,6 +196,166 @@ TEST(SlideshowPlaybackTest, ShuffledFiltersAlternateWithNoneOnScreen) {
 
   control.StopSlideshow();
   EXPECT_EQ(shownFilters.last(), static_cast<int>(FilterKind::Shuffle));  // the configured choice again
+}
+
+}  // namespace
+
+namespace {
+
+bool IsGrey(const QImage& image, int x, int y) {
+  const QRgb c = image.pixel(x, y);
+  return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
+}
+
+// Increase on its own: the photos pile up on the real display, the one that
+// was newest turns grey when the next arrives, a pause shows the plain
+// picture and the resumed show starts a new pile; a stop ends it all.
+TEST(SlideshowPlaybackTest, IncreasePilesPhotosUpAndStartsAfreshAfterAPause) {
+  PlaybackRig rig({{"0.png", Qt::red}, {"1.png", Qt::green}, {"2.png", Qt::blue}});
+  ASSERT_TRUE(rig.saved);
+  SlideshowOptions& o = rig.library.Options();
+  o.SlideEffect = static_cast<int>(TransitionKind::Increase);
+  o.IncreaseIdx = static_cast<int>(FilterKind::Grayscale);
+  o.IncFrame = 1;
+  o.IncRotate = false;
+  o.PhotoLongSize = 200;
+  o.BkColor = MakeColorRef(0, 0, 64);
+  o.UseLabel = false;
+  TfrmDisplay& display = rig.display;
+  SlideshowEngine& engine = rig.Engine();
+  SlideControl& control = engine.Control();
+  const IncreasePile& pile = engine.Pile();
+
+  control.StartSlideshow();
+  ASSERT_EQ(control.State(), PlayState::Playing) << rig.Messages().toStdString();
+  EXPECT_EQ(engine.IncreaseFilter(), static_cast<int>(FilterKind::Grayscale));
+  const int B = 5;  // the border of a 200-pixel print
+  const int x0 = pile.LastX() + B, y0 = pile.LastY() + B;
+  const QImage first = display.PresentedFrame();
+  EXPECT_EQ(first.pixel(x0 + 2, y0 + 2), qRgb(255, 0, 0));
+  EXPECT_EQ(first.pixel(x0 - 1, y0 + 2), qRgb(255, 255, 255));  // the white border
+  const QSize m = display.MonitorSize();
+  EXPECT_EQ(first.pixel(pile.LastX() < m.width() / 2 ? m.width() - 1 : 0, pile.LastY() < m.height() / 2 ? m.height() - 1 : 0),
+            qRgb(0, 0, 64));  // the plain background around the only photo
+
+  rig.SlideTimer().Fire();
+  const QImage second = display.PresentedFrame();
+  const int x1 = pile.LastX(), y1 = pile.LastY(), w1 = pile.LastFramed().Width, h1 = pile.LastFramed().Height;
+  // Some part of the red photo's inside is not under the green one: grey now.
+  int greyLeft = 0;
+  for (int y = y0; y < y0 + 63 && y < m.height(); ++y)  // 190 x 63 of a 300 x 100 picture
+    for (int x = x0; x < x0 + 190 && x < m.width(); ++x) {
+      if (x < 0 || y < 0 || (x >= x1 && y >= y1 && x < x1 + w1 && y < y1 + h1)) continue;
+      EXPECT_TRUE(IsGrey(second, x, y)) << x << "," << y;
+      ++greyLeft;
+    }
+  EXPECT_GT(greyLeft, 0);
+  EXPECT_GT(qGreen(second.pixel(x1 + B + 2, y1 + B + 2)), 240);
+
+  control.PauseSlideshow();
+  const QImage paused = display.PresentedFrame();
+  EXPECT_EQ(paused.pixel(m.width() / 2, 0), qRgb(0, 0, 64));
+  EXPECT_GT(qGreen(CentrePixel(paused)), 240);  // the plain fitted picture, no pile
+
+  // The red photo in grey (its luma), not the white border or the grey edge.
+  auto greyedRed = [&](const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < m.height(); ++y)
+      for (int x = 0; x < m.width(); ++x)
+        if (IsGrey(image, x, y) && qRed(image.pixel(x, y)) > 20 && qRed(image.pixel(x, y)) < 120) ++n;
+    return n;
+  };
+  EXPECT_GT(greyedRed(second), 0);
+  control.StartSlideshow();  // resume: a new pile on the plain background
+  EXPECT_EQ(control.State(), PlayState::Playing);
+  EXPECT_EQ(greyedRed(display.PresentedFrame()), 0);
+  EXPECT_GT(qGreen(display.PresentedFrame().pixel(pile.LastX() + B + 2, pile.LastY() + B + 2)), 240);
+
+  control.StopSlideshow();
+  EXPECT_EQ(engine.IncreaseFilter(), -1);
+  EXPECT_TRUE(pile.LastPhoto().Pixels.empty());
+  EXPECT_TRUE(rig.dialogs.messages.isEmpty()) << rig.Messages().toStdString();
+}
+
+// Increase drawn by the shuffle: the pile filter suits the image filter drawn
+// at the same moment. After sepia, of sepia and monotone only monotone may
+// follow; the filter in force before the draw (the shuffle entry) does not count.
+TEST(SlideshowPlaybackTest, ShuffledIncreaseDrawsAPileFilterThatSuitsTheNewImageFilter) {
+  PlaybackRig rig({{"0.png", Qt::red}, {"1.png", Qt::green}, {"2.png", Qt::blue}});
+  ASSERT_TRUE(rig.saved);
+  SlideshowOptions& o = rig.library.Options();
+  o.ImgEffect = static_cast<int>(FilterKind::Shuffle);
+  o.ImgCheck.fill(false);
+  o.ImgCheck[static_cast<int>(FilterKind::Sepia)] = true;
+  o.SlideEffect = static_cast<int>(TransitionKind::Shuffle);
+  o.SlideCheck.fill(false);
+  o.SlideCheck[static_cast<int>(TransitionKind::Increase)] = true;
+  o.IncreaseCheck.fill(false);
+  o.IncreaseCheck[static_cast<int>(FilterKind::Sepia)] = true;
+  o.IncreaseCheck[static_cast<int>(FilterKind::Monotone)] = true;
+  o.TimingIdx = 2;
+  o.ChangeNum = 1;
+  o.UseLabel = false;
+  SlideshowEngine& engine = rig.Engine();
+  SlideControl& control = engine.Control();
+  for (int seed = 1; seed <= 4; ++seed) {
+    SeedRandom(static_cast<std::uint64_t>(seed));
+    control.StartSlideshow();
+    ASSERT_EQ(control.State(), PlayState::Playing) << rig.Messages().toStdString();
+    EXPECT_EQ(control.ActiveTransition(), static_cast<int>(TransitionKind::Increase));
+    EXPECT_EQ(engine.IncreaseFilter(), static_cast<int>(FilterKind::Monotone));
+    // The next draw finds sepia alone left in the bag when monotone came
+    // first: it does not suit, and the pile goes unfiltered.
+    rig.SlideTimer().Fire();
+    EXPECT_NE(engine.IncreaseFilter(), static_cast<int>(FilterKind::Sepia));
+    control.StopSlideshow();
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The artwork of the playing track in its panel on the real display, at the
+// far end of the music group, painted with the sized picture.
+TEST(SlideshowPlaybackTest, ArtworkPanelShowsTheTracksCover) {
+  PlaybackRig rig({{"0.png", Qt::red}});
+  ASSERT_TRUE(rig.saved);
+  const QString music = rig.program.filePath("music");
+  QDir().mkpath(music);
+  QFile song(music + "/song.mp3");
+  ASSERT_TRUE(song.open(QIODevice::WriteOnly));
+  song.close();
+  QImage cover(400, 200, QImage::Format_RGB32);
+  cover.fill(qRgb(250, 200, 0));
+  ASSERT_TRUE(cover.save(music + "/cover.png"));
+  rig.library.Bgms() = {ListEntry{true, "song.mp3", music}};
+  SlideshowOptions& o = rig.library.Options();
+  o.UseBGM = true;
+  o.ArtName = "cover.png";
+  o.ArtSize = 0;  // 100 pixels high
+  o.GGroupPos = 1;  // music group at the top right
+  rig.w.Artwork = &rig.display;
+  SlideshowEngine& engine = rig.Engine();
+  engine.Control().StartSlideshow();
+  ASSERT_EQ(engine.Control().State(), PlayState::Playing) << rig.Messages().toStdString();
+  QWidget* panel = rig.display.ArtPanel();
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->size(), QSize(200, 100));
+  const QSize m = rig.display.MonitorSize();
+  EXPECT_EQ(panel->x(), m.width() - 200 - 9);
+  EXPECT_GT(panel->y(), 9);  // below the title and the state
+  const QImage& painted = rig.display.ArtBox()->Picture();
+  ASSERT_EQ(painted.size(), QSize(200, 100));
+  EXPECT_EQ(painted.pixel(100, 50), qRgb(250, 200, 0));
+  EXPECT_TRUE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().PauseSlideshow();
+  EXPECT_FALSE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().StartSlideshow();
+  EXPECT_TRUE(engine.Artwork().TimerArt().IsActive());
+  engine.Control().StopSlideshow();
+  EXPECT_FALSE(engine.Artwork().TimerArt().IsActive());
+  EXPECT_FALSE(panel->isVisible());
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ int RunFilter(const std::vector<std::string>& args) {
     }
   }
   if (kind < 0 || files.size() != 2) return Fail(QStringLiteral("usage: ") + QString::fromLatin1(kUsage));
-  if (seed >= 0) SeedRandom(static_cast<std::uint64_t>(seed));
+  ApplySeed(seed);
   BuildFilterTables();
 
   const QString in = QString::fromLocal8Bit(files[0].c_str());

@@ -36,7 +36,7 @@ int RunFit(const std::vector<std::string>& args) {
     }
   }
   if (!haveScreen || files.size() != 2) return Fail(QStringLiteral("usage: fit --screen WxH [--background 0xBBGGRR] [--filter K] [--seed S] IN OUT.png"));
-  if (seed >= 0) SeedRandom(static_cast<std::uint64_t>(seed));
+  ApplySeed(seed);
 
   const QString in = QString::fromLocal8Bit(files[0].c_str());
   const QString out = QString::fromLocal8Bit(files[1].c_str());

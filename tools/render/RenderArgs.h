@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/Random.h"
+
 // "1920x1080" -> width, height (both at least 1).
 inline bool ParseSize(const std::string& text, int& width, int& height) {
   char tail = 0;
@@ -26,4 +28,12 @@ inline bool ParseNumber(const std::string& text, std::int64_t& value) {
 inline int Fail(const QString& reason) {
   std::fprintf(stderr, "%s\n", reason.toUtf8().constData());
   return 1;
+}
+
+// --seed S: the generator starts from S, and the clock that filters and
+// transitions reseed from reads S too, so the whole run repeats.
+inline void ApplySeed(std::int64_t seed) {
+  if (seed < 0) return;
+  SeedRandom(static_cast<std::uint64_t>(seed));
+  FixReseedClock(static_cast<std::uint64_t>(seed));
 }

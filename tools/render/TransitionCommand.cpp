@@ -89,7 +89,7 @@ int RunTransitionCommand(const std::vector<std::string>& args) {
     }
   }
   if (kind < 0 || !haveScreen || files.size() != 3) return Fail(QStringLiteral("usage: ") + QLatin1String(kUsage));
-  if (seed >= 0) SeedRandom(static_cast<std::uint64_t>(seed));
+  ApplySeed(seed);
 
   const QString oldPath = QString::fromLocal8Bit(files[0].c_str());
   const QString newPath = QString::fromLocal8Bit(files[1].c_str());
@@ -125,7 +125,6 @@ int RunTransitionCommand(const std::vector<std::string>& args) {
   NoWaitClock clock;
   FrameBitmap screen = next;  // the show path composes the new screen first
   TransitionContext context{screen, surface, clock, layout.Background};
-  context.KeepRandomSequence = seed >= 0;
   try {
     RunTransition(kind, previous, next, context);
     // A kind without frames of its own shows the new screen at once.

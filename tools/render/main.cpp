@@ -2,6 +2,7 @@
 // lives in a file of its own and registers itself through RenderCommand.h.
 #include <cstdio>
 #include <map>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::string> args(argv + 2, argv + argc);
-  return Commands()[argv[1]].fn(args);
+  try {
+    return Commands()[argv[1]].fn(args);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "brinmora-render %s: not enough memory\n", argv[1]);
+    return 1;
+  }
 }
