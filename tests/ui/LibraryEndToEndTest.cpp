@@ -22,7 +22,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QPointer>
 #include <functional>
+#include <memory>
 
 #include "library/LibraryTestFiles.h"
 #include "library/ListEditTexts.h"
@@ -33,32 +35,38 @@
 
 namespace {
 
-// Runs answer on the next modal dialog as soon as it is open.
+// Runs answer on the next modal dialog as soon as it is open, and again
+// while it stays open (a file dialog may still be reading its folder when
+// first answered).
 void AnswerNextDialog(std::function<void(QWidget*)> answer) {
   auto* poll = new QTimer;
   poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+  auto answered = std::make_shared<QPointer<QWidget>>();
+  auto started = std::make_shared<bool>(false);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer, answered, started] {
+    if (*started && (answered->isNull() || !(*answered)->isVisible())) {
+      poll->stop();
+      poll->deleteLater();
+      return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
+    if (*started && modal != answered->data()) return;
+    *started = true;
+    *answered = modal;
     answer(modal);
   });
   poll->start();
 }
 
-QString ParentOf(const QString& path) { return path.left(path.lastIndexOf('/')); }
-
-// Picks files in the real file dialog, as a user typing their names would.
-void ChooseInFileDialog(const QStringList& files) {
-  AnswerNextDialog([files](QWidget* modal) {
+// Picks a file in the real file dialog, as a user typing its full path would.
+void ChooseInFileDialog(const QString& file) {
+  AnswerNextDialog([file](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
-    dialog->setDirectory(ParentOf(files.first()));
-    QStringList quoted;
-    for (const QString& f : files) quoted << "\"" + f.mid(f.lastIndexOf('/') + 1) + "\"";
-    dialog->selectFile(files.size() == 1 ? files.first() : quoted.join(' '));
-    QMetaObject::invokeMethod(dialog, "accept");
+    // The name typed into the dialog's file name field.
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(file);
+    if (dialog->selectedFiles() == QStringList{file}) static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
   });
 }
 
@@ -136,16 +144,16 @@ TEST_F(LibraryWindow, AUserBuildsTwoSlideshowsWithTheMouse) {
     EXPECT_EQ(window.windowTitle(), " Brinmora [旅行]");
 
     tabs.PageControl1->setCurrentWidget(tabs.TabDir);
-    ChooseInFileDialog({photos + "/Beach/b.jpg"});
+    ChooseInFileDialog(photos + "/Beach/b.jpg");
     tabs.DirButtons.Add->click();
-    ChooseInFileDialog({photos + "/Alps/a.png"});
+    ChooseInFileDialog(photos + "/Alps/a.png");
     tabs.DirButtons.Add->click();
     Settle();
     ASSERT_EQ(tabs.lvDirList->topLevelItemCount(), 2);
     EXPECT_EQ(tabs.lvDirList->headerItem()->text(0), "フォルダ名 (合計:2 チェック:2 選択:1)");
 
     tabs.PageControl1->setCurrentWidget(tabs.TabBGM);
-    ChooseInFileDialog({dir.path() + "/Music/song.mp3"});
+    ChooseInFileDialog(dir.path() + "/Music/song.mp3");
     tabs.BgmButtons.Add->click();
     Settle();
     ASSERT_EQ(tabs.lvBGMList->topLevelItemCount(), 1);
