@@ -8,6 +8,7 @@
 
 #include "library/ListEntry.h"
 #include "platform/RunMode.h"
+#include "library/ListKind.h"
 
 class ProgressWindow;
 class SlideshowLibrary;
@@ -19,12 +20,6 @@ enum class DataListKind { Folders, Music };
 // A folder row lies in the data folder when its Location is the marker; a
 // music row when its Location begins with it.
 bool IsDataFolderRow(DataListKind kind, const ListEntry& entry);
-
-// The selected rows of a list view and its focused row (-1: none).
-struct ListSelection {
-  QList<int> Rows;
-  int Focused = -1;
-};
 
 // Which of the four data-folder items of the list context menu are shown
 // (hidden items are also disabled).

@@ -87,6 +87,7 @@ void SlideshowLibrary::LoadSlideshow(const QString& requestedName) {
   LoadBgmList();
 
   if (view_) view_->ResetPlayState();
+  cut_.Clear();
 
   BuildCurrentFolderImages();
   if (view_) {
@@ -113,6 +114,19 @@ void SlideshowLibrary::LoadSlideshow(const QString& requestedName) {
 
   loaded_ = true;
   if (displayCreated_) ReadDisplayColours();
+}
+
+void SlideshowLibrary::RenameCurrent(const QString& newName) {
+  const QString oldName = name_;
+  name_ = newName;
+  for (QString& row : catalog_) {
+    if (row == oldName) row = newName;
+  }
+  if (catalogIndex_ < 0) catalogIndex_ = catalog_.indexOf(newName);
+  if (!view_) return;
+  view_->CatalogChanged();
+  view_->SetCurrentSlideshowLabel(kCurrentSlideshowLabelPrefix + name_);
+  view_->SetCaption(SlideshowCaption(mode_, name_));
 }
 
 void SlideshowLibrary::ReadSlideshowOptions() {

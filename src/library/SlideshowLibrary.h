@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "library/ListCutState.h"
 #include "library/ListEntry.h"
 #include "library/SlideshowOptions.h"
 #include "platform/RunMode.h"
@@ -24,6 +25,7 @@ class SlideshowLibrary {
 
   // The window; may be null (then nothing is shown).
   void SetView(SlideshowLibraryView* view) { view_ = view; }
+  SlideshowLibraryView* View() const { return view_; }
 
   const QString& ProgramFolder() const { return programFolder_; }
   RunMode Mode() const { return mode_; }
@@ -61,6 +63,10 @@ class SlideshowLibrary {
   QString FolderEntryPath(const ListEntry& entry) const;
   QString BgmEntryPath(const ListEntry& entry) const;
 
+  // The pending cut of the list tabs; emptied by every LoadSlideshow.
+  ListCutState& CutState() { return cut_; }
+  const ListCutState& CutState() const { return cut_; }
+
   // --- the slideshow list (SlideShow.dat) ------------------------------------
   const QStringList& Catalog() const { return catalog_; }
   void SetCatalog(QStringList names);
@@ -75,6 +81,10 @@ class SlideshowLibrary {
   // slideshow 無題001..無題100): options, lists, images of the current folder,
   // resume points, slideshow list row, captions.
   void LoadSlideshow(const QString& name);
+  // The current slideshow's folder was renamed to newName: the name, every
+  // slideshow-list row of the old name and the captions follow; nothing is
+  // reloaded, so the lists and options in memory are saved under the new name.
+  void RenameCurrent(const QString& newName);
   void ReadSlideshowOptions();
   void LoadFolderList();
   void LoadBgmList();
@@ -126,6 +136,7 @@ class SlideshowLibrary {
   int currentImageIndex_ = 0;
   QStringList catalog_;
   int catalogIndex_ = -1;
+  ListCutState cut_;
 
   // Set by the first folder-list load, image build and BGM-list load after
   // LoadSlideshow, so each resume point acts once per load.

@@ -1,5 +1,7 @@
 #include "ui/CdMakingUi.h"
 
+#include "ui/LibraryTabs.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -44,10 +46,19 @@ CdMakingUi::CdMakingUi(TfrmMain& main)
   connect(menu.CD1, &QAction::triggered, this, &CdMakingUi::CD1Click);
   connect(menu.mnCDMakeClose, &QAction::triggered, this, &CdMakingUi::mnCDMakeCloseClick);
 
-  for (QTreeWidget* list : {main.Tabs().lvDirList, main.Tabs().lvBGMList}) {
-    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
-      PopupListPopup(list);
-      popupList_->popup(list->viewport()->mapToGlobal(at));
+  // The copy and delete items of the lists' context menu run the data-folder
+  // commands on the list the menu was opened on.
+  if (LibraryTabs* tabs = main.LibraryTabCommands()) {
+    auto listOfMenu = [&main, tabs] {
+      return tabs->MenuKind() == ListKind::Folders ? main.Tabs().lvDirList : main.Tabs().lvBGMList;
+    };
+    connect(tabs->ContextMenu().pmnCopyDataDir, &QAction::triggered, this, [this, listOfMenu] {
+      menuList_ = listOfMenu();
+      pmnCopyToDirClick();
+    });
+    connect(tabs->ContextMenu().pmnDelDataDir, &QAction::triggered, this, [this, listOfMenu] {
+      menuList_ = listOfMenu();
+      pmnDelFromDirClick();
     });
   }
 }

@@ -1,6 +1,7 @@
 #include "ui/EntryListView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -55,4 +56,33 @@ void StripeOddRows(QWidget* view) {
   QPalette palette = view->palette();
   palette.setColor(QPalette::AlternateBase, QColor(0xEF, 0xEF, 0xFF));
   view->setPalette(palette);
+}
+
+ListSelection ReadEntryListSelection(const QTreeWidget* view) {
+  ListSelection selection;
+  for (const QModelIndex& index : view->selectionModel()->selectedRows()) selection.Rows.append(index.row());
+  std::sort(selection.Rows.begin(), selection.Rows.end());
+  const QModelIndex current = view->selectionModel()->currentIndex();
+  selection.Focused = current.isValid() ? current.row() : -1;
+  return selection;
+}
+
+void ShowEntryListSelection(QTreeWidget* view, const ListSelection& selection) {
+  QAbstractItemModel* model = view->model();
+  QItemSelection rows;
+  // Runs of neighbouring rows become one range, so selecting thousands of
+  // rows stays quick.
+  for (qsizetype i = 0; i < selection.Rows.size();) {
+    qsizetype j = i;
+    while (j + 1 < selection.Rows.size() && selection.Rows[j + 1] == selection.Rows[j] + 1) ++j;
+    rows.select(model->index(selection.Rows[i], 0), model->index(selection.Rows[j], model->columnCount() - 1));
+    i = j + 1;
+  }
+  QItemSelectionModel* selectionModel = view->selectionModel();
+  selectionModel->select(rows, QItemSelectionModel::ClearAndSelect);
+  if (selection.Focused >= 0 && selection.Focused < model->rowCount()) {
+    const QModelIndex focused = model->index(selection.Focused, 0);
+    selectionModel->setCurrentIndex(focused, QItemSelectionModel::NoUpdate);
+    view->scrollTo(focused);
+  }
 }

@@ -2,6 +2,7 @@
 // The folder and BGM lists: two-column check-box list views (name, place),
 // whole-row selection, several rows selectable, odd rows striped.
 #include "library/ListEntry.h"
+#include "library/ListKind.h"
 
 class QTreeWidget;
 class QWidget;
@@ -16,3 +17,9 @@ void FillEntryListView(QTreeWidget* view, const QList<ListEntry>& rows, int curr
 void SizeEntryListColumns(QTreeWidget* view);
 // The colour of odd rows (0x00FFEFEF: red EF, green EF, blue FF).
 void StripeOddRows(QWidget* view);
+
+// The selected rows and the focused row of a list view.
+ListSelection ReadEntryListSelection(const QTreeWidget* view);
+// Selects exactly the rows of selection, focuses its focused row and
+// scrolls it into view.
+void ShowEntryListSelection(QTreeWidget* view, const ListSelection& selection);

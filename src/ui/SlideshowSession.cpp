@@ -17,24 +17,9 @@
 #include "ui/MenuKeyNames.h"
 #include "ui/TfrmDisplay.h"
 #include "ui/TfrmMain.h"
-#include "ui/TfrmProgress.h"
+#include "ui/QtProgressWindow.h"
 
 namespace {
-
-// The progress window of the list building at a start.
-class ProgressAdapter final : public ProgressWindow {
- public:
-  explicit ProgressAdapter(QWidget* parent) : window_(new TfrmProgress(parent)) {}
-  void Open(const QString& title, const QString& text, bool withBar) override {
-    window_->ShowWork(title, text, withBar);
-  }
-  void SetText(const QString& text) override { window_->lblInfo->setText(text); }
-  void Close() override { window_->hide(); }
-  bool IsShowing() const override { return window_->isVisible(); }
-
- private:
-  TfrmProgress* window_;
-};
 
 // The display's loading label, as the all-images reshuffle drives it.
 class LoadingAdapter final : public LoadingLabel {
@@ -84,7 +69,7 @@ SlideshowSession::SlideshowSession(TfrmMain& main, TfrmDisplay& display)
     : QObject(&main), main_(main), display_(display), dialogs_(&main) {
   player_ = std::make_unique<GstMusicPlayer>(
       [this](const QString& path, const QString& detail) { ReportMusicFailure(dialogs_, path, detail); });
-  progress_ = std::make_unique<ProgressAdapter>(&main);
+  progress_ = std::make_unique<QtProgressWindow>(&main);
   loading_ = std::make_unique<LoadingAdapter>(display);
   display_.SetMainWindow(&main);
 

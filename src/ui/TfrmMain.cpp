@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFrame>
@@ -37,6 +39,7 @@
 #include "ui/ColourEditorPanel.h"
 #include "ui/CdMakingUi.h"
 #include "ui/EntryListView.h"
+#include "ui/LibraryTabs.h"
 #include "ui/OptionBinding.h"
 #include "ui/PreviewArea.h"
 #include "ui/ProgramIcon.h"
@@ -58,10 +61,12 @@ QString WithoutTrailingSeparator(QString folder) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent)
+TfrmMain::TfrmMain(QWidget* parent) : TfrmMain(RunningProgramFolder(), parent) {}
+
+TfrmMain::TfrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(this),
-      library_(RunningProgramFolder(), dialogs_),
+      library_(programFolder, dialogs_),
       displayActions_(new DisplayMenuActions(this)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(ProgramIcon());
@@ -128,10 +133,15 @@ TfrmMain::TfrmMain(QWidget* parent)
   ShowOptions(options_, library_.Options());
   ShowAppOptions(options_, context_.Settings);
   ConnectControls();
+  libraryTabs_ = new LibraryTabs(*this, library_, dialogs_);
   cdMaking_ = new CdMakingUi(*this);
 }
 
-TfrmMain::~TfrmMain() { library_.SetView(nullptr); }
+TfrmMain::~TfrmMain() {
+  // The list commands go before the controls they watch.
+  delete libraryTabs_;
+  library_.SetView(nullptr);
+}
 
 QWidget* TfrmMain::BuildPreview() {
   auto* box = new QWidget(centralWidget());
@@ -540,6 +550,12 @@ void TfrmMain::AttachImportDialog() {
   hooks.FolderListChanged = [this] { FolderListChanged(); };
   hooks.BgmListChanged = [this] { BgmListChanged(); };
   hooks.FolderListEmptied = [this] { ShowStartHint(kStartHintText); };
+  hooks.RemoveFolderDuplicates = [this] {
+    if (libraryTabs_) libraryTabs_->Editor().RemoveDuplicates(ListKind::Folders);
+  };
+  hooks.RemoveBgmDuplicates = [this] {
+    if (libraryTabs_) libraryTabs_->Editor().RemoveDuplicates(ListKind::Music);
+  };
   import_->Attach(library_, context_.Settings, dialogs_, std::move(hooks));
 }
 
@@ -631,6 +647,38 @@ void TfrmMain::PreviewNextClick() {
   library_.SetCurrentImageIndex(step.Index);
   RefreshPreview();
   RefreshPreviewCounter();
+}
+
+bool TfrmMain::IsDisplayShowing() const { return display_ && display_->isVisible(); }
+
+// ---- dropped files ----------------------------------------------------------------
+
+namespace {
+
+QStringList DroppedLocalPaths(const QMimeData* data) {
+  QStringList paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths.append(url.toLocalFile());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedLocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dragMoveEvent(QDragMoveEvent* event) {
+  if (!DroppedLocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+  const QStringList paths = DroppedLocalPaths(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  libraryTabs_->DropFiles(paths);
 }
 
 // ---- close ----------------------------------------------------------------------

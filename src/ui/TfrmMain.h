@@ -21,6 +21,7 @@
 
 class QCheckBox;
 class CdMakingUi;
+class LibraryTabs;
 class QFrame;
 class QGroupBox;
 class QSpinBox;
@@ -39,6 +40,9 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
+  // A main window whose files lie below programFolder instead of beside the
+  // running program (tests run a whole library in a folder of their own).
+  explicit TfrmMain(const QString& programFolder, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   // Steps 1-14 of the main window's creation (arguments without the program).
@@ -50,6 +54,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   // Folds the detail options out or in.
   void ToggleDetailOptions();
   bool IsDetailOptionsShown() const;
+  // True while the display window is on screen.
+  bool IsDisplayShowing() const;
+  // The slideshow tab and the list tabs with their commands.
+  LibraryTabs* LibraryTabCommands() const { return libraryTabs_; }
 
   OptionControls& Controls() { return options_; }
   const DetailTabs& Tabs() const { return tabs_; }
@@ -118,6 +126,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files and folders dropped from a file manager join the lists.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   QWidget* BuildPreview();
@@ -148,6 +160,7 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   MainMenuActions menu_{};
   DisplayMenuActions* displayActions_;
   CdMakingUi* cdMaking_ = nullptr;
+  LibraryTabs* libraryTabs_ = nullptr;
 
   QGroupBox* grpBasic_ = nullptr;
   QGroupBox* grpDetail_ = nullptr;
