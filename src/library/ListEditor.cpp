@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/ProgressWindow.h"
+#include "library/BusyScope.h"
 #include "library/DroppedItems.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryTexts.h"
@@ -18,21 +19,6 @@
 #include "platform/UserDialogs.h"
 
 namespace {
-
-// Marks a command as running; commands that arrive while pending messages
-// are processed find the editor busy and do nothing.
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy), entered_(!busy) { busy_ = true; }
-  ~BusyScope() {
-    if (entered_) busy_ = false;
-  }
-  bool Entered() const { return entered_; }
-
- private:
-  bool& busy_;
-  bool entered_;
-};
 
 const QString kChecked = QStringLiteral("1");
 const QString kUnchecked = QStringLiteral("0");

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "engine/ProgressWindow.h"
+#include "library/BusyScope.h"
 #include "library/LibraryPaths.h"
 #include "library/LibraryTexts.h"
 #include "library/SlideshowFolders.h"
@@ -33,19 +34,6 @@ const QString kSavingCaption = QStringLiteral("■スライドショーの保存
 const QString kSavingText = QStringLiteral("選択スライドショーを別名で保存中です。");
 
 constexpr int kUntitledCount = 100;
-
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy), entered_(!busy) { busy_ = true; }
-  ~BusyScope() {
-    if (entered_) busy_ = false;
-  }
-  bool Entered() const { return entered_; }
-
- private:
-  bool& busy_;
-  bool entered_;
-};
 
 bool IsUnusableNameCharacter(QChar c) {
   return c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
