@@ -22,10 +22,10 @@ int PreviewFrameMargin(int filter, int areaHeight) {
   }
 }
 
-FrameBitmap PreparePreviewPicture(const FrameBitmap& decoded, int orientation, int filter, int areaWidth,
-                                  int areaHeight) {
+FrameBitmap FitPreviewPicture(const FrameBitmap& decoded, int orientation, int filter, FilterContext& context,
+                              int areaWidth, int areaHeight) {
   const bool onItsSide = orientation == 90 || orientation == 270;
-  FilterContext context;
+  context = FilterContext{};
   context.UprightWidth = onItsSide ? decoded.Height : decoded.Width;
   context.UprightHeight = onItsSide ? decoded.Width : decoded.Height;
   context.ScreenWidth = areaWidth;
@@ -35,6 +35,13 @@ FrameBitmap PreparePreviewPicture(const FrameBitmap& decoded, int orientation, i
       FitImage(context.UprightWidth, context.UprightHeight, areaWidth, areaHeight, context.FrameMargin);
   FrameBitmap picture = PrepareFittedImage(decoded, orientation, fit);
   Sharpen(picture, kPreviewSharpenStrength);
+  return picture;
+}
+
+FrameBitmap PreparePreviewPicture(const FrameBitmap& decoded, int orientation, int filter, int areaWidth,
+                                  int areaHeight) {
+  FilterContext context;
+  FrameBitmap picture = FitPreviewPicture(decoded, orientation, filter, context, areaWidth, areaHeight);
   ApplyFilter(filter, picture, context);
   return picture;
 }

@@ -16,9 +16,18 @@ inline constexpr int kPreviewSharpenStrength = 10;
 // takes no random width here, so the preview of one image is always the same.
 int PreviewFrameMargin(int filter, int areaHeight);
 
-// Fits decoded (as stored, turned by orientation 0/90/180/270) into the area,
-// sharpens it and applies filter ("シャッフル" and "なし" leave it as it is).
-// Throws ImageError when the picture cannot be fitted.
+struct FilterContext;
+
+// The part of the preview that may run on a worker thread: fits decoded (as
+// stored, turned by orientation 0/90/180/270) into the area and sharpens it.
+// context receives what the filter needs to know afterwards. Draws no random
+// numbers. Throws ImageError when the picture cannot be fitted.
+FrameBitmap FitPreviewPicture(const FrameBitmap& decoded, int orientation, int filter, FilterContext& context,
+                              int areaWidth = kPreviewAreaWidth, int areaHeight = kPreviewAreaHeight);
+
+// FitPreviewPicture followed by filter ("シャッフル" and "なし" leave it as it
+// is). The filter may draw random numbers, so it runs on the user-interface
+// thread. Throws ImageError when the picture cannot be fitted.
 FrameBitmap PreparePreviewPicture(const FrameBitmap& decoded, int orientation, int filter,
                                   int areaWidth = kPreviewAreaWidth, int areaHeight = kPreviewAreaHeight);
 

@@ -175,6 +175,7 @@ void SlideshowSession::ConnectCommands() {
 
 void SlideshowSession::StartOrPause() {
   if (engine_->Control().State() == PlayState::Idle) {
+    main_.SettlePreview();
     const SlideshowOptions& o = main_.Library().Options();
     display_.ApplyColours(o.BkColor, o.Colours);
   }

@@ -67,8 +67,12 @@ TfrmMain::TfrmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(this),
       library_(programFolder, dialogs_),
-      displayActions_(new DisplayMenuActions(this)) {
+      displayActions_(new DisplayMenuActions(this)),
+      previewDecoder_(std::make_unique<BackgroundDecoder>(previewPost_)) {
   setObjectName(QStringLiteral("frmMain"));
+  preview_.UseDecoder(previewDecoder_.get(), [this](Preview::Outcome outcome) {
+    if (outcome != Preview::Outcome::Unchanged) ShowPreviewPicture();
+  });
   setWindowIcon(ProgramIcon());
   setWindowTitle(CaptionBase(RunMode::Normal));
   setAcceptDrops(true);
@@ -595,7 +599,8 @@ void TfrmMain::RefreshPreview() {
   HideStartHint();
   const Preview::Outcome outcome = preview_.Refresh(images, library_.CurrentImageIndex(),
                                                     options_.cbFilter->currentIndex(), options_.BkColor, dialogs_);
-  if (outcome == Preview::Outcome::Unchanged) return;
+  // A pending picture is painted by the preview's ready hook when it comes.
+  if (outcome == Preview::Outcome::Unchanged || outcome == Preview::Outcome::Pending) return;
   ShowPreviewPicture();
 }
 

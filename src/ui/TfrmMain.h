@@ -9,10 +9,12 @@
 #include <functional>
 #include <memory>
 
+#include "engine/BackgroundDecoder.h"
 #include "engine/Preview.h"
 #include "engine/StartUp.h"
 #include "library/SlideshowLibrary.h"
 #include "library/SlideshowLibraryView.h"
+#include "platform/QtUiThreadPost.h"
 #include "ui/DisplayMenuActions.h"
 #include "ui/MainMenu.h"
 #include "ui/OptionControls.h"
@@ -102,6 +104,9 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   void RefreshPreview();
   // Rewrites the image counter under the preview ("05/12").
   void RefreshPreviewCounter();
+  // Finishes a preview picture still being decoded (a slideshow start does
+  // this first).
+  void SettlePreview() { preview_.Settle(); }
   const Preview& PreviewState() const { return preview_; }
   PreviewArea* PreviewPanel() const { return pnlDisplay_; }
   QLabel* ImageCounter() const { return lblSumUpImg_; }
@@ -172,6 +177,10 @@ class TfrmMain : public QMainWindow, public StartUpWindow, public SlideshowLibra
   QToolButton* sbtnNextPic_ = nullptr;
   QCheckBox* chkPage_ = nullptr;
   QSpinBox* udPage_ = nullptr;
+  // The preview decodes on a worker of its own; declared before preview_ so
+  // the preview's request goes first, then the worker, then the hand-backs.
+  QtUiThreadPost previewPost_;
+  std::unique_ptr<BackgroundDecoder> previewDecoder_;
   Preview preview_;
   ColourEditorPanel* colourPanel_ = nullptr;
   TfrmAbout* about_ = nullptr;

@@ -6,6 +6,8 @@
 
 #include "../library/FakeUserDialogs.h"
 #include "ImageFixtures.h"
+#include "engine/BackgroundDecoder.h"
+#include "support/ManualPost.h"
 #include "engine/Preview.h"
 #include "engine/PreviewCounter.h"
 #include "engine/PreviewNavigation.h"
@@ -142,4 +144,98 @@ TEST(PreviewTest, RefreshShowsTheFileReportsABrokenOneAndIgnoresAMissingOne) {
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains(broken));
   EXPECT_TRUE(preview.PreviewBitmap().Empty());
+}
+
+namespace {
+
+// Three pictures of one folder, a broken one and a preview decoding on a
+// worker whose hand-backs the test runs by hand.
+struct BackgroundPreviewRig {
+  BackgroundPreviewRig() {
+    ok = dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("旅行"));
+    const int widths[] = {300, 400, 200};
+    for (int i = 0; i < 3; ++i) {
+      images << dir.path() + QStringLiteral("/旅行/%1.jpg").arg(i);
+      ok = ok && WriteFile(images.back(), GradientJpeg(widths[i], 300));
+    }
+    images << dir.path() + QStringLiteral("/旅行/broken.jpg");
+    ok = ok && WriteFile(images.back(), QByteArray("not a picture"));
+    preview.UseDecoder(&decoder, [this](Preview::Outcome outcome) { ready.push_back(outcome); });
+  }
+  // Runs hand-backs until the preview has nothing pending.
+  void RunUntilSettled() {
+    for (int i = 0; i < 100 && preview.Pending(); ++i) post.WaitAndRun();
+  }
+  FrameBitmap Expected(int index, int filter) {
+    return DecodePreviewPicture(images[index], filter, 0);
+  }
+
+  QTemporaryDir dir;
+  bool ok = false;
+  QStringList images;
+  ManualPost post;
+  BackgroundDecoder decoder{post};
+  FakeUserDialogs dialogs;
+  std::vector<Preview::Outcome> ready;
+  Preview preview;
+};
+
+}  // namespace
+
+TEST(PreviewTest, BackgroundPictureIsTheSameAndOnlyTheNewestRequestIsShown) {
+  BackgroundPreviewRig rig;
+  ASSERT_TRUE(rig.ok);
+  const int sepia = static_cast<int>(FilterKind::Sepia);
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 0, sepia, 0, rig.dialogs), Preview::Outcome::Pending);
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 1, sepia, 0, rig.dialogs), Preview::Outcome::Pending);
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 2, sepia, 0, rig.dialogs), Preview::Outcome::Pending);
+  EXPECT_TRUE(rig.preview.PreviewBitmap().Empty());  // nothing until the hand-back
+  rig.RunUntilSettled();
+  ASSERT_EQ(rig.ready, std::vector{Preview::Outcome::Shown});
+  EXPECT_EQ(rig.preview.PreviewBitmap(), rig.Expected(2, sepia));
+  EXPECT_EQ(rig.preview.ToolTip(), QStringLiteral("プレビュー画像 ：\r旅行"));
+
+  // A missing file neither starts work nor drops the one in flight.
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 0, 0, 0, rig.dialogs), Preview::Outcome::Pending);
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 7, 0, 0, rig.dialogs), Preview::Outcome::Unchanged);
+  rig.RunUntilSettled();
+  EXPECT_EQ(rig.ready.size(), 2u);
+  EXPECT_EQ(rig.preview.PreviewBitmap(), rig.Expected(0, 0));
+  EXPECT_TRUE(rig.dialogs.errors.isEmpty());
+}
+
+TEST(PreviewTest, BackgroundFailureIsReportedOnceWhenItComesBack) {
+  BackgroundPreviewRig rig;
+  ASSERT_TRUE(rig.ok);
+  rig.preview.Refresh(rig.images, 0, 0, 0, rig.dialogs);
+  rig.RunUntilSettled();
+  EXPECT_EQ(rig.preview.Refresh(rig.images, 3, 0, 0, rig.dialogs), Preview::Outcome::Pending);
+  EXPECT_TRUE(rig.dialogs.errors.isEmpty());
+  rig.RunUntilSettled();
+  ASSERT_EQ(rig.dialogs.errors.size(), 1);
+  EXPECT_TRUE(rig.dialogs.errors[0].contains(rig.images[3]));
+  EXPECT_EQ(rig.ready.back(), Preview::Outcome::Failed);
+  EXPECT_TRUE(rig.preview.PreviewBitmap().Empty());
+}
+
+TEST(PreviewTest, SettleFinishesAtOnceAndClearDropsTheRequest) {
+  BackgroundPreviewRig rig;
+  ASSERT_TRUE(rig.ok);
+  const int grey = static_cast<int>(FilterKind::Grayscale);
+  rig.preview.Refresh(rig.images, 1, grey, 0, rig.dialogs);
+  rig.preview.Settle();
+  EXPECT_FALSE(rig.preview.Pending());
+  ASSERT_EQ(rig.ready, std::vector{Preview::Outcome::Shown});
+  EXPECT_EQ(rig.preview.PreviewBitmap(), rig.Expected(1, grey));
+  // The worker's own hand-back, if it was already on its way, does nothing.
+  rig.post.RunPosted();
+  EXPECT_EQ(rig.ready.size(), 1u);
+
+  rig.preview.Refresh(rig.images, 2, grey, 0, rig.dialogs);
+  rig.preview.Clear();
+  EXPECT_FALSE(rig.preview.Pending());
+  rig.preview.Settle();  // nothing left to finish
+  rig.post.RunPosted();
+  EXPECT_EQ(rig.ready.size(), 1u);
+  EXPECT_TRUE(rig.preview.PreviewBitmap().Empty());
 }

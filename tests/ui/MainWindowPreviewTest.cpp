@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,16 @@ struct PreviewRig {
     return window.findChild<T*>(QString::fromLatin1(name));
   }
   QString Counter() { return window.ImageCounter()->text(); }
+  // The picture is decoded on a worker; the event loop paints it when it
+  // comes back.
+  void WaitForPreview() {
+    QElapsedTimer waited;
+    waited.start();
+    while (window.PreviewState().Pending() && waited.elapsed() < 60000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
   QRgb Centre() {
+    WaitForPreview();
     const QImage& picture = window.PreviewPanel()->Picture();
     return picture.isNull() ? 0 : picture.pixel(picture.width() / 2, picture.height() / 2);
   }
@@ -55,8 +65,8 @@ TEST(MainWindowPreview, ShowsTheFolderStepsThroughItAndWraps) {
   PreviewRig rig;
   ASSERT_TRUE(rig.saved);
   EXPECT_EQ(rig.Counter(), QStringLiteral("01/05"));
-  EXPECT_EQ(rig.window.PreviewPanel()->Picture().size(), QSize(200, 150));
   EXPECT_EQ(rig.Centre(), qRgb(255, 0, 0));
+  EXPECT_EQ(rig.window.PreviewPanel()->Picture().size(), QSize(200, 150));
   EXPECT_EQ(rig.window.PreviewPanel()->toolTip(), QStringLiteral("プレビュー画像 ：\n旅行"));
 
   auto* next = rig.Find<QToolButton>("sbtnNextPic");
@@ -75,6 +85,22 @@ TEST(MainWindowPreview, ShowsTheFolderStepsThroughItAndWraps) {
   EXPECT_EQ(qRed(grey), qGreen(grey));
   EXPECT_EQ(qGreen(grey), qBlue(grey));
   EXPECT_NE(grey, qRgb(0, 255, 0));
+}
+
+TEST(MainWindowPreview, StepsReactAtOnceAndThePictureFollows) {
+  PreviewRig rig;
+  ASSERT_TRUE(rig.saved);
+  EXPECT_EQ(rig.Centre(), qRgb(255, 0, 0));
+  auto* next = rig.Find<QToolButton>("sbtnNextPic");
+  next->click();
+  next->click();
+  next->click();
+  // The counter moves with every click; the picture waits for its decode.
+  EXPECT_EQ(rig.Counter(), QStringLiteral("04/05"));
+  const QImage before = rig.window.PreviewPanel()->Picture();
+  EXPECT_EQ(before.pixel(before.width() / 2, before.height() / 2), qRgb(255, 0, 0));
+  EXPECT_TRUE(rig.window.PreviewState().Pending());
+  EXPECT_EQ(rig.Centre(), qRgb(255, 255, 0));
 }
 
 TEST(MainWindowPreview, JumpModeTakesTheTypedNumberWithinTheFolder) {
@@ -123,6 +149,7 @@ TEST(MainWindowPreview, BrokenImageIsReportedAndEmptyListShowsTheBackground) {
 
   MessageBoxAnswer answer;
   rig.Find<QToolButton>("sbtnNextPic")->click();
+  rig.WaitForPreview();
   ASSERT_EQ(answer.texts.size(), 1);
   EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("1.png")));
   EXPECT_TRUE(rig.window.PreviewPanel()->Picture().isNull());
