@@ -1,5 +1,7 @@
 #include "filters/Convolutions.h"
 
+#include "bitmap/TargetClones.h"
+
 // The integer loops here are exact whatever the compiler does with them, so
 // they are left to its vectoriser, which the default level would not run.
 #pragma GCC optimize("tree-vectorize", "vect-cost-model=dynamic")
@@ -52,7 +54,7 @@ namespace {
 
 // The sums over n = 2 half + 1 columns around every value of a row, outside
 // columns replaced by the centre's.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void HardSharpenRowSums(const std::uint8_t* in, int w, int half, std::uint16_t* sums) {
   const int n = 3 * w;
   auto general = [&](int e) {
@@ -74,7 +76,7 @@ void HardSharpenRowSums(const std::uint8_t* in, int w, int half, std::uint16_t* 
   for (int e = 3 * (w - half); e < n; ++e) general(e);
 }
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void HardSharpenRow(std::uint8_t* row, const std::uint16_t* all, std::size_t count, int weight) {
   for (std::size_t e = 0; e < count; ++e) {
     const int v = weight * row[e] - all[e];
@@ -149,7 +151,7 @@ const std::vector<std::uint8_t>& RoundedSquareRoots() {
 
 // gx^2 + gy^2 and the Laplacian sketch value of count values whose left
 // and right neighbours lie inside the row.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void SketchInterior(const std::uint8_t* __restrict up, const std::uint8_t* __restrict mid, const std::uint8_t* __restrict down, int count, int* __restrict squares,
                     std::uint8_t* __restrict laplacian) {
   for (int e = 0; e < count; ++e) {

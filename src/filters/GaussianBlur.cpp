@@ -1,4 +1,6 @@
 #include "filters/FloatExactness.h"
+
+#include "bitmap/TargetClones.h"
 // (first: keeps float products and sums rounded one by one)
 #include "filters/GaussianBlur.h"
 
@@ -100,7 +102,7 @@ struct HorizontalScratch {
 };
 
 template <int C>
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void HorizontalRow(const std::uint8_t* in, int w, const PassWeights& pw, HorizontalScratch& s, float* out) {
   const int n = C * w;
   const int r = pw.radius;
@@ -140,7 +142,7 @@ void HorizontalRow(const std::uint8_t* in, int w, const PassWeights& pw, Horizon
 
 // One output row of the vertical pass: rows[i - from] are the float values
 // of the source rows from..to.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void VerticalRow(const float* const* rows, int n, int y, int from, int to, const PassWeights& pw, float* acc,
                  float* sums, std::uint8_t* out) {
   const int r = pw.radius;

@@ -1,4 +1,6 @@
 #include "filters/FloatExactness.h"
+
+#include "bitmap/TargetClones.h"
 // (first: the lanes must round every float step as the pixel form does)
 #include "filters/HsvOperations.h"
 
@@ -137,7 +139,7 @@ template <bool Truncate = false>
 
 }  // namespace
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturationFactor) {
   int i = 0;
   for (; i + 8 <= count; i += 8, p += 24) {
@@ -151,7 +153,7 @@ void AdjustHsvRow(std::uint8_t* p, int count, double valueFactor, double saturat
   for (; i < count; ++i, p += 3) AdjustHsvPixel(p, valueFactor, saturationFactor);
 }
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void ScaleValueTruncatedRow(std::uint8_t* p, int count, double valueFactor) {
   int i = 0;
   for (; i + 8 <= count; i += 8, p += 24) {
@@ -172,7 +174,7 @@ void ScaleValueTruncatedRow(std::uint8_t* p, int count, double valueFactor) {
 
 // Posterize of count pixels of a row: the value of each becomes the level
 // of its Luma, eight at a time.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void PosterizeRow(std::uint8_t* p, int count, const float* levelOf) {
   int i = 0;
   for (; i + 8 <= count; i += 8, p += 24) {
@@ -191,7 +193,7 @@ void PosterizeRow(std::uint8_t* p, int count, const float* levelOf) {
   }
 }
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void RecolourRow(const std::uint8_t* colours, std::uint8_t* p, int count) {
   int i = 0;
   for (; i + 8 <= count; i += 8, p += 24, colours += 24) {

@@ -1,5 +1,7 @@
 #include "filters/QuadrantSmooth.h"
 
+#include "bitmap/TargetClones.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -167,7 +169,7 @@ constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
 // The rounded mean colour of every full window, by its upper-left corner:
 // column sums slide down the rows and window sums along the columns; the
 // rounded means come from a table of every possible sum.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void MeansOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& means, int& columns) {
   columns = source.Width - side + 1;
   const int rows = source.Height - side + 1;
@@ -219,7 +221,7 @@ void MeanOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) {
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
 }
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   const WindowScores scores(source, r + 1);
   std::unique_ptr<std::uint8_t[]> means;
@@ -266,7 +268,7 @@ struct StoredBins {
 // The oil colour of every full window, by its upper-left corner: the bins
 // of a window are the sum of its columns' bins, and both slide, so each
 // step adds and removes one value per column and one column per window.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& colours, int& columns) {
   columns = source.Width - side + 1;
   const int rows = source.Height - side + 1;
@@ -325,7 +327,7 @@ void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) 
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(bins[c]));
 }
 
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
   const WindowScores scores(source, r + 1);
   std::unique_ptr<std::uint8_t[]> colours;

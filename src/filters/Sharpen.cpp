@@ -1,5 +1,7 @@
 #include "filters/Sharpen.h"
 
+#include "bitmap/TargetClones.h"
+
 #include <cstring>
 #include <vector>
 
@@ -22,7 +24,7 @@ typedef float Float8 __attribute__((vector_size(32)));
 
 // One output row. sums[e] is the sum of the three source rows (above,
 // centre, below) at value e, centre the centre row as integers.
-__attribute__((target_clones("avx2", "default")))
+BRINMORA_TARGET_CLONES
 void SharpenRow(const int* sums, const int* centre, int w, int percentage, std::uint8_t* out) {
   const int n = 3 * w;
   auto scalarAt = [&](int e) {
