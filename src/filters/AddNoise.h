@@ -1,6 +1,9 @@
 #pragma once
 // Monochrome grain: about two pixels in three get the same offset on all
 // three channels.
+#include <cstdint>
+#include <vector>
+
 #include "bitmap/FrameBitmap.h"
 #include "filters/CurveOperations.h"
 
@@ -13,3 +16,12 @@ void AddNoise(FrameBitmap& bitmap, int amount, double contrast);
 // The same grain on the picture mapped through curves, in one pass: equal to
 // MapCurves followed by the grain step of AddNoise.
 void AddNoiseAfterCurves(FrameBitmap& bitmap, const ChannelCurves& curves, int amount);
+
+// The grain's draws for count pixels in reading order: Random(1000) mod 3
+// each, as AddNoise makes them.
+std::vector<std::uint8_t> DrawGrain(std::size_t count);
+
+// The grain step of AddNoiseAfterCurves with draws made beforehand by
+// DrawGrain for at least every pixel of the picture (fewer leave it as it is).
+void ApplyGrainAfterCurves(FrameBitmap& bitmap, const ChannelCurves& curves, int amount,
+                           const std::vector<std::uint8_t>& draws);
