@@ -269,21 +269,25 @@ void ToyCameraFilter(FrameBitmap& bitmap, const FilterContext& context, RgbColor
 }
 
 void TelevisionFilter(FrameBitmap& bitmap, bool ghost) {
-  // Rows from the bottom up, so that the row above is still unchanged when
-  // a row takes its ghost from it.
-  if (ghost) {
-    for (int y = bitmap.Height - 1; y >= 1; --y) {
-      std::uint8_t* p = bitmap.Row(y);
-      const std::uint8_t* above = bitmap.Row(y - 1);
-      for (std::size_t i = bitmap.RowBytes(); i-- > 3;)
-        p[i] = static_cast<std::uint8_t>(RoundHalfEvenDiv(p[i] + above[i - 3], 2));
-    }
-  }
+  // Every row but the first takes its ghost from the row above as it came
+  // in, read from a copy since the rows above change meanwhile; then every
+  // third row gets the scan-line contrast.
+  FrameBitmap source;
+  if (ghost) source.Assign(bitmap);
   const Curve scanLine = ContrastCurve(1.5);
-  for (int y = 0; y < bitmap.Height; y += 3) {
-    std::uint8_t* p = bitmap.Row(y);
-    for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) p[i] = scanLine[p[i]];
-  }
+  const std::size_t n = bitmap.RowBytes();
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      if (ghost && y >= 1) {
+        const std::uint8_t* in = source.Row(y);
+        const std::uint8_t* above = source.Row(y - 1);
+        for (std::size_t i = 3; i < n; ++i) p[i] = static_cast<std::uint8_t>(RoundHalfEvenDiv(in[i] + above[i - 3], 2));
+      }
+      if (y % 3 == 0)
+        for (std::size_t i = 0; i < n; ++i) p[i] = scanLine[p[i]];
+    }
+  });
 }
 
 PsychedelicDraw DrawPsychedelic() {
