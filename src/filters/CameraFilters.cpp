@@ -21,6 +21,7 @@
 #include "filters/HsvOperations.h"
 #include "filters/Luma.h"
 #include "filters/Sharpen.h"
+#include "filters/WorkBesideDraws.h"
 #include "platform/Random.h"
 #include "transitions/TransitionKind.h"
 
@@ -220,45 +221,50 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
   const int radius = ToyCameraRadius(w, h, context);
   const ChannelCurves dark = TintCurves(vignette, strength);
   const std::uint8_t* darkOf[3] = {dark.Blue.data(), dark.Green.data(), dark.Red.data()};
-  Tint(bitmap, choice.Tint, choice.KeepPercentage);
-  // Brightness and saturation darkened towards the radius, the hue kept.
-  ParallelRows(h, [&](int begin, int end) {
-    std::vector<double> weights(static_cast<std::size_t>(w));
-    for (int y = begin; y < end; ++y) {
-      VignetteWeights(w, h, radius, y, weights);
-      std::uint8_t* p = bitmap.Row(y);
-      for (int x = 0; x < w; ++x, p += 3) {
-        const double k = weights[x];
-        int n[3];
-        for (int c = 0; c < 3; ++c)
-          n[c] = k < 0.0 ? darkOf[c][p[c]] : ClampRound((1.0 - k) * darkOf[c][p[c]] + k * p[c]);
-        const Hsv darkened = RgbToHsv(static_cast<float>(n[2]), static_cast<float>(n[1]), static_cast<float>(n[0]));
-        const float hue = RgbToHsv(p[2], p[1], p[0]).h;
-        const RgbFloat rgb = HsvToRgb(hue, darkened.s, darkened.v);
-        p[0] = TruncatedByte(rgb.b);
-        p[1] = TruncatedByte(rgb.g);
-        p[2] = TruncatedByte(rgb.r);
+  // The grain's draws are the look's only ones, so they are made while the
+  // pixels are worked on.
+  std::vector<std::uint8_t> grain;
+  RunWorkBesideDraws([&] {
+    Tint(bitmap, choice.Tint, choice.KeepPercentage);
+    // Brightness and saturation darkened towards the radius, the hue kept.
+    ParallelRows(h, [&](int begin, int end) {
+      std::vector<double> weights(static_cast<std::size_t>(w));
+      for (int y = begin; y < end; ++y) {
+        VignetteWeights(w, h, radius, y, weights);
+        std::uint8_t* p = bitmap.Row(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+          const double k = weights[x];
+          int n[3];
+          for (int c = 0; c < 3; ++c)
+            n[c] = k < 0.0 ? darkOf[c][p[c]] : ClampRound((1.0 - k) * darkOf[c][p[c]] + k * p[c]);
+          const Hsv darkened = RgbToHsv(static_cast<float>(n[2]), static_cast<float>(n[1]), static_cast<float>(n[0]));
+          const float hue = RgbToHsv(p[2], p[1], p[0]).h;
+          const RgbFloat rgb = HsvToRgb(hue, darkened.s, darkened.v);
+          p[0] = TruncatedByte(rgb.b);
+          p[1] = TruncatedByte(rgb.g);
+          p[2] = TruncatedByte(rgb.r);
+        }
       }
-    }
-  });
-  // Sharp at the centre, blurred towards the radius, sharp again beyond it.
-  const FrameBitmap sharp = bitmap;
-  GaussianBlur(bitmap, 1);
-  ParallelRows(h, [&](int begin, int end) {
-    std::vector<double> weights(static_cast<std::size_t>(w));
-    for (int y = begin; y < end; ++y) {
-      VignetteWeights(w, h, radius, y, weights);
-      std::uint8_t* p = bitmap.Row(y);
-      const std::uint8_t* e = sharp.Row(y);
-      for (int x = 0; x < w; ++x, p += 3, e += 3) {
-        const double k = weights[x];
-        for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(k < 0.0 ? e[c] : ClampRound((1.0 - k) * p[c] + k * e[c]));
+    });
+    // Sharp at the centre, blurred towards the radius, sharp again beyond it.
+    const FrameBitmap sharp = bitmap;
+    GaussianBlur(bitmap, 1);
+    ParallelRows(h, [&](int begin, int end) {
+      std::vector<double> weights(static_cast<std::size_t>(w));
+      for (int y = begin; y < end; ++y) {
+        VignetteWeights(w, h, radius, y, weights);
+        std::uint8_t* p = bitmap.Row(y);
+        const std::uint8_t* e = sharp.Row(y);
+        for (int x = 0; x < w; ++x, p += 3, e += 3) {
+          const double k = weights[x];
+          for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(k < 0.0 ? e[c] : ClampRound((1.0 - k) * p[c] + k * e[c]));
+        }
       }
-    }
-  });
+    });
+  }, [&] { grain = DrawGrain(static_cast<std::size_t>(w) * h); });
   const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
   const ChannelCurves gains{GainCurve(choice.RedGain), GainCurve(choice.GreenGain), GainCurve(choice.BlueGain)};
-  AddNoiseAfterCurves(bitmap, Chain(gains, overlay), 1);
+  ApplyGrainAfterCurves(bitmap, Chain(gains, overlay), 1, grain);
   FramedResult(bitmap, context);
 }
 
