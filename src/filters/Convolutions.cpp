@@ -215,21 +215,33 @@ void SketchCombineRows(const FrameBitmap& source, FrameBitmap& dest, int y0, int
 
 }  // namespace
 
-void SketchCombine(FrameBitmap& bitmap, int strength) {
-  if (bitmap.Empty()) return;
+void SketchCombine(const FrameBitmap& source, FrameBitmap& dest, int strength) {
+  if (&source == &dest) {
+    SketchCombine(dest, strength);
+    return;
+  }
+  dest.SetSize(source.Width, source.Height);
+  if (source.Empty()) return;
   // The result depends only on the pair of grey sketch values.
   std::vector<std::uint8_t> combined(256 * 256);
-  for (int a = 0; a < 256; ++a)
-    for (int b = 0; b < 256; ++b) {
-      const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
-      combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
-    }
-  const FrameBitmap source = bitmap;
-  ParallelRows(bitmap.Height, [&](int begin, int end) {
-    std::vector<std::uint8_t> edgeRow(bitmap.RowBytes()), laplacianRow(bitmap.RowBytes());
-    std::vector<int> squareRow(bitmap.RowBytes());
-    SketchCombineRows(source, bitmap, begin, end, combined.data(), edgeRow, laplacianRow, squareRow);
+  ParallelRows(256, 16, [&](int begin, int end) {
+    for (int a = begin; a < end; ++a)
+      for (int b = 0; b < 256; ++b) {
+        const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
+        combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
+      }
   });
+  ParallelRows(source.Height, [&](int begin, int end) {
+    std::vector<std::uint8_t> edgeRow(source.RowBytes()), laplacianRow(source.RowBytes());
+    std::vector<int> squareRow(source.RowBytes());
+    SketchCombineRows(source, dest, begin, end, combined.data(), edgeRow, laplacianRow, squareRow);
+  });
+}
+
+void SketchCombine(FrameBitmap& bitmap, int strength) {
+  if (bitmap.Empty()) return;
+  const FrameBitmap source = bitmap;
+  SketchCombine(source, bitmap, strength);
 }
 
 void LineArt(FrameBitmap& bitmap) {

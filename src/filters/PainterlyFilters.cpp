@@ -22,8 +22,8 @@ namespace {
 // The colour areas multiplied by their own sketch, then value and
 // saturation raised: the common end of filters 5 and 7.
 void DrawLinesOverColours(FrameBitmap& colours, int sketchStrength, double valueFactor) {
-  FrameBitmap lines = colours;
-  SketchCombine(lines, sketchStrength);
+  FrameBitmap lines;
+  SketchCombine(colours, lines, sketchStrength);
   LayerBlend(colours, lines, 100, BlendMode::Multiply, colours);
   AdjustHsv(colours, valueFactor, 1.2);
 }

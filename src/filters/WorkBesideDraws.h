@@ -12,8 +12,8 @@
 // on the calling thread and in their order, need not wait for the pixel
 // work. work must draw no random numbers, and the two must not touch the
 // same data. With one row thread allowed, or when no helper can be started,
-// work runs first and then draws, both on the calling thread; the result is
-// the same either way.
+// draws runs first and then work, both on the calling thread; the result,
+// and the draws made when work fails, are the same either way.
 template <typename Work, typename Draws>
 void RunWorkBesideDraws(Work&& work, Draws&& draws) {
   if (RowThreads() > 1) {
@@ -41,6 +41,6 @@ void RunWorkBesideDraws(Work&& work, Draws&& draws) {
       return;
     }
   }
-  work();
   draws();
+  work();
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <thread>
 
 #include "filters/ApplyFilter.h"
 #include "filters/BlendMode.h"
@@ -14,6 +16,7 @@
 #include "filters/PartColorFilter.h"
 #include "filters/QuadrantSmooth.h"
 #include "filters/Sharpen.h"
+#include "filters/WorkBesideDraws.h"
 #include "platform/Random.h"
 #include "support/ScopedRowThreads.h"
 #include "transitions/TransitionKind.h"
@@ -147,5 +150,16 @@ TEST(RowThreads, TheSharedPixelOperationsAreTheSameOnOneThreadAndOnSeveral) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ExpectSameOnSeveralThreads(c.op);
+  }
+}
+
+TEST(RowThreads, TheDrawsBesideTheWorkStayOnTheCallingThreadAndAFailureOfTheWorkReachesTheCaller) {
+  for (int threads : {1, 2}) {
+    SCOPED_TRACE(threads);
+    ScopedRowThreads scope(threads);
+    std::thread::id drawThread;
+    EXPECT_THROW(RunWorkBesideDraws([] { throw std::bad_alloc(); }, [&] { drawThread = std::this_thread::get_id(); }),
+                 std::bad_alloc);
+    EXPECT_EQ(drawThread, std::this_thread::get_id());
   }
 }
