@@ -226,7 +226,9 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
   std::vector<std::uint8_t> grain;
   RunWorkBesideDraws([&] {
     Tint(bitmap, choice.Tint, choice.KeepPercentage);
-    // Brightness and saturation darkened towards the radius, the hue kept.
+    // Brightness and saturation darkened towards the radius, the hue kept;
+    // each darkened row is also kept sharp for the blur's blend.
+    FrameBitmap sharp(w, h);
     ParallelRows(h, [&](int begin, int end) {
       std::vector<double> weights(static_cast<std::size_t>(w));
       for (int y = begin; y < end; ++y) {
@@ -244,10 +246,10 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
           p[1] = TruncatedByte(rgb.g);
           p[2] = TruncatedByte(rgb.r);
         }
+        if (w > 0) std::memcpy(sharp.Row(y), bitmap.Row(y), bitmap.RowBytes());
       }
     });
     // Sharp at the centre, blurred towards the radius, sharp again beyond it.
-    const FrameBitmap sharp = bitmap;
     GaussianBlur(bitmap, 1);
     ParallelRows(h, [&](int begin, int end) {
       std::vector<double> weights(static_cast<std::size_t>(w));

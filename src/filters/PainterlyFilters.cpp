@@ -75,17 +75,19 @@ void PaintedPosterFilter(FrameBitmap& bitmap) {
         compressed[v * 256 + c] = selfSoftLight[ClampRound(255.0 * std::pow(c / 255.0, exponent))];
     }
   });
-  FrameBitmap colour = bitmap;
+  // The compressed colours go to a layer of their own, their largest
+  // channel back to the picture as its grey brightness.
+  FrameBitmap colour(bitmap.Width, bitmap.Height);
   FrameBitmap& brightness = bitmap;
   ParallelRows(bitmap.Height, [&](int begin, int end) {
     for (int y = begin; y < end; ++y) {
       std::uint8_t* g = brightness.Row(y);
       std::uint8_t* c = colour.Row(y);
       for (int x = 0; x < bitmap.Width; ++x, g += 3, c += 3) {
-        const std::uint8_t* curve = compressed.data() + std::max(c[0], std::max(c[1], c[2])) * 256;
-        c[0] = curve[c[0]];
-        c[1] = curve[c[1]];
-        c[2] = curve[c[2]];
+        const std::uint8_t* curve = compressed.data() + std::max(g[0], std::max(g[1], g[2])) * 256;
+        c[0] = curve[g[0]];
+        c[1] = curve[g[1]];
+        c[2] = curve[g[2]];
         g[0] = g[1] = g[2] = std::max(c[0], std::max(c[1], c[2]));
       }
     }
