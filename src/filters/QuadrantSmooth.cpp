@@ -24,8 +24,6 @@ struct Window {
   int x0, y0, x1, y1;  // inclusive bounds
 };
 
-// The spread score, (maxR - minR) + (maxG - minG) + (maxB - minB), of every
-// window that fits, indexed by its upper-left corner.
 // The spread scores of the window rows begin..end-1 into scores (columns
 // per row): per source row, the max and min of each channel over side
 // columns from each corner column, kept for the side rows in reach (row y in
