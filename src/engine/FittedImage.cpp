@@ -28,13 +28,16 @@ void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout&
   BlitBitmap(screen, fitted, (layout.MonitorWidth - fitted.Width) / 2, (layout.MonitorHeight - fitted.Height) / 2);
 }
 
-FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context) {
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context,
+                         FrameBitmap* fittedWithoutMargin) {
   const bool onItsSide = orientation == 90 || orientation == 270;
   context.UprightWidth = onItsSide ? decoded.Height : decoded.Width;
   context.UprightHeight = onItsSide ? decoded.Width : decoded.Height;
   context.ScreenWidth = layout.MonitorWidth;
   context.ScreenHeight = layout.MonitorHeight;
   context.FrameMargin = FrameMargin(layout.ActiveFilter, layout.MonitorHeight);
+  if (context.FrameMargin == 0 && fittedWithoutMargin && !fittedWithoutMargin->Empty())
+    return std::move(*fittedWithoutMargin);
   const FitResult fit = FitImage(context.UprightWidth, context.UprightHeight, layout.MonitorWidth,
                                  layout.MonitorHeight, context.FrameMargin);
   return PrepareFittedImage(decoded, orientation, fit);

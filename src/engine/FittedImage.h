@@ -27,4 +27,8 @@ void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout&
 // The whole preparation of one slide: draws the frame margin of the active
 // filter, fits the upright picture inside it and prepares the fitted image.
 // context receives the margin, the monitor size and the upright size.
-FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context);
+// fittedWithoutMargin, when given, is what this call made earlier for the
+// same picture, orientation and monitor with a filter without margin; it is
+// taken (moved out) instead of fitting again when the margin comes out 0.
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context,
+                         FrameBitmap* fittedWithoutMargin = nullptr);

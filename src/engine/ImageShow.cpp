@@ -4,6 +4,7 @@
 #include <new>
 
 #include "display/DisplaySurface.h"
+#include "display/ExifInfo.h"
 #include "engine/DecodeImageFile.h"
 #include "engine/ImageError.h"
 #include "engine/ReadOrientation.h"
@@ -23,8 +24,12 @@ ImageShow::ImageShow(DisplaySurface& surface, UserDialogs& dialogs, Clock& clock
 void ImageShow::ResetPrefetch() {
   prefetchRequest_.Cancel();
   prefetchKey_ = PrefetchKey{};
+  prefetchFile_.clear();
   prefetchFailed_ = false;
+  prefetchGuessed_ = false;
   Release(prefetchPicture_);
+  pendingFitted_.reset();
+  prefetchFitted_.reset();
 }
 
 void ImageShow::ReleaseScreens() {
@@ -32,6 +37,7 @@ void ImageShow::ReleaseScreens() {
   Release(PreviousScreen);
   Release(NextScreen);
   Release(currentPicture_);
+  currentFitted_.reset();
   HasPreviousScreen = false;
 }
 
@@ -63,22 +69,27 @@ void ImageShow::ShowCurrentImage() {
   if (currentImageFile_.isEmpty() || !QFileInfo::exists(currentImageFile_)) return;
 
   const PrefetchKey here{position.FolderPlayIndex, position.CurrentImageIndex};
-  if (prefetchKey_ == here && prefetchRequest_.Active()) {
+  const bool aheadForHere = prefetchKey_ == here && prefetchFile_ == currentImageFile_;
+  if (aheadForHere && prefetchRequest_.Active()) {
     TakePrefetch(prefetchRequest_.Wait());  // faster than the decoder: wait for it
   } else {
     prefetchRequest_.Cancel();  // a picture for another position is not wanted
   }
-  const bool fromPrefetch = prefetchKey_ == here && !prefetchPicture_.Empty();
-  const bool failedAhead = prefetchKey_ == here && prefetchFailed_;
+  const bool fromPrefetch = aheadForHere && !prefetchPicture_.Empty();
+  const bool failedAhead = aheadForHere && prefetchFailed_;
   bool decoded = true;
+  currentFitted_.reset();
   if (fromPrefetch) {
     currentPicture_ = std::move(prefetchPicture_);
+    currentFitted_ = std::move(prefetchFitted_);
   } else if (failedAhead) {
     decoded = false;  // its error box was shown when it was decoded ahead
   } else {
     decoded = Decode(currentImageFile_, currentPicture_);
   }
   Release(prefetchPicture_);
+  prefetchFitted_.reset();
+  pendingFitted_.reset();
   prefetchFailed_ = false;
   if (!decoded) return;  // the screen keeps the previous picture
 
@@ -114,26 +125,67 @@ void ImageShow::ShowCurrentImage() {
   Prefetch(Position());
 }
 
-void ImageShow::Prefetch(const ImageShowPosition& position) {
+namespace {
+
+PlannedSlide NextInList(const ImageShowPosition& position) {
+  PlannedSlide plan;
   const QStringList* list = position.ImagePlayList;
   const int next = position.CurrentImageIndex + 1;
   if (!list || next < 1 || next >= list->size()) {
-    prefetchKey_ = PrefetchKey{position.FolderPlayIndex, position.CurrentImageIndex};
-    return;
+    plan.Key = PrefetchKey{position.FolderPlayIndex, position.CurrentImageIndex};
+    return plan;
   }
-  prefetchKey_ = PrefetchKey{position.FolderPlayIndex, next};
-  const QString& file = list->at(next);
+  plan.Key = PrefetchKey{position.FolderPlayIndex, next};
+  plan.File = list->at(next);
+  return plan;
+}
+
+}  // namespace
+
+void ImageShow::Prefetch(const ImageShowPosition& position) {
+  const PlannedSlide plan = PlanNext ? PlanNext() : NextInList(position);
+  prefetchKey_ = plan.Key;
+  prefetchFile_ = plan.File;
+  prefetchGuessed_ = plan.NewPass;
+  const QString& file = plan.File;
   if (file.isEmpty() || !QFileInfo::exists(file)) return;  // its turn shows nothing, without a message
   if (Decoder == nullptr) {
+    if (plan.NewPass) return;  // a guess is not worth a wait on this thread
     prefetchFailed_ = !Decode(file, prefetchPicture_);
     return;
   }
   DecodeOptions options;
   options.Matte = Settings.Background;
-  prefetchRequest_ = Decoder->Start(file, options, [this](DecodeResult result) { TakePrefetch(std::move(result)); });
+  // The worker also reads the orientation and fits the picture to the
+  // monitor as for a filter without a frame margin, which is what most
+  // slides need; the show checks that it still fits before taking it.
+  auto fitted = std::make_shared<Prefitted>();
+  fitted->MonitorWidth = Settings.MonitorWidth;
+  fitted->MonitorHeight = Settings.MonitorHeight;
+  pendingFitted_ = fitted;
+  auto fit = [fitted, file](FrameBitmap& decoded) {
+    if (fitted->MonitorWidth <= 0 || fitted->MonitorHeight <= 0) return;
+    try {
+      TExifInfo exif;
+      fitted->Orientation = ReadOrientation(exif, file);
+      FilterContext context;
+      const ScreenLayout noMargin{fitted->MonitorWidth, fitted->MonitorHeight, 0, 0};
+      fitted->Picture = PrepareSlide(decoded, fitted->Orientation, noMargin, context);
+    } catch (...) {
+      // The show fits the picture itself and reports what goes wrong then.
+      fitted->Picture = FrameBitmap();
+    }
+  };
+  prefetchRequest_ = Decoder->Start(
+      file, options, [this](DecodeResult result) { TakePrefetch(std::move(result)); }, std::move(fit));
 }
 
 void ImageShow::TakePrefetch(DecodeResult result) {
+  std::shared_ptr<Prefitted> fitted = std::move(pendingFitted_);
+  if (result.Error && prefetchGuessed_) {
+    prefetchPicture_ = FrameBitmap();
+    return;
+  }
   if (result.Error) {
     // Recorded before the box opens: a show that runs while it is open
     // finds the failure and shows no second box.
@@ -143,6 +195,7 @@ void ImageShow::TakePrefetch(DecodeResult result) {
     return;
   }
   prefetchPicture_ = std::move(result.Picture);
+  if (fitted && !fitted->Picture.Empty()) prefetchFitted_ = std::move(fitted);
 }
 
 bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context) {
@@ -151,7 +204,13 @@ bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context) {
   context.SlideshowRunning = Settings.SlideshowRunning;
   context.IncFrame = Settings.IncFrame;
   try {
-    fitted = PrepareSlide(currentPicture_, orientation_, Layout(), context);
+    FrameBitmap* fittedAhead = nullptr;
+    if (currentFitted_ && currentFitted_->Orientation == orientation_ &&
+        currentFitted_->MonitorWidth == Settings.MonitorWidth &&
+        currentFitted_->MonitorHeight == Settings.MonitorHeight)
+      fittedAhead = &currentFitted_->Picture;
+    fitted = PrepareSlide(currentPicture_, orientation_, Layout(), context, fittedAhead);
+    currentFitted_.reset();
     return true;
   } catch (const ImageError& e) {
     dialogs_.ShowError(ImageError(currentImageFile_, e.Reason()).Message());

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "engine/BackgroundDecoder.h"
 #include "engine/FittedImage.h"
@@ -47,8 +48,11 @@ class ImageShow {
   std::function<void()> LayOutLabels;
   // The Increase pile (transition 9); while unset, kind 9 shows without a transition.
   std::function<void(ImageShow&)> ShowWithIncrease;
-  // Decodes the next file ahead off this thread; while unset the prefetch
-  // decodes in place.
+  // The slide to decode ahead after each show; while unset it is the next
+  // entry of the image play list, and none after the last.
+  std::function<PlannedSlide()> PlanNext;
+  // Decodes the next file ahead off this thread, and fits it to the monitor
+  // there too; while unset the prefetch decodes in place.
   BackgroundDecoder* Decoder = nullptr;
 
   void ShowCurrentImage();
@@ -83,8 +87,20 @@ class ImageShow {
   bool PrepareFitted(FrameBitmap& fitted, FilterContext& context);
   ScreenLayout Layout() const;
   void Prefetch(const ImageShowPosition& position);
-  // Keeps the picture decoded ahead, or reports why it failed.
+  // Keeps the picture decoded ahead, or reports why it failed (a guessed
+  // first slide of the next pass fails silently: it is decoded again and
+  // reported at its turn, as it would have been without the guess).
   void TakePrefetch(DecodeResult result);
+
+  // The decoded picture fitted on the worker for a filter without frame
+  // margin; used when the show finds the same orientation, monitor and a
+  // margin of 0.
+  struct Prefitted {
+    int Orientation = 0;
+    int MonitorWidth = 0;
+    int MonitorHeight = 0;
+    FrameBitmap Picture;
+  };
 
   DisplaySurface& surface_;
   UserDialogs& dialogs_;
@@ -96,6 +112,12 @@ class ImageShow {
   FrameBitmap prefetchPicture_;
   DecodeRequest prefetchRequest_;  // the decode ahead while it runs
   PrefetchKey prefetchKey_;
+  QString prefetchFile_;  // the file decoded ahead for prefetchKey_
+  bool prefetchGuessed_ = false;  // prefetchFile_ is a guessed first slide of the next pass
+  // Written by the worker; read only once its request has come back.
+  std::shared_ptr<Prefitted> pendingFitted_;
+  std::shared_ptr<Prefitted> prefetchFitted_;  // beside prefetchPicture_
+  std::shared_ptr<Prefitted> currentFitted_;   // beside currentPicture_, until it is shown
   bool prefetchFailed_ = false;  // the prefetched file failed and its error was shown
   int orientation_ = 0;
   int uprightWidth_ = 0;

@@ -8,6 +8,7 @@
 #include "engine/ShuffleCopy.h"
 #include "library/OptionItems.h"
 #include "platform/Paths.h"
+#include "platform/Random.h"
 #include "platform/UserDialogs.h"
 
 namespace {
@@ -181,4 +182,17 @@ void ReshuffleAllImages(PlayLists& lists, LoadingLabel& label, UserDialogs& dial
   label.SetText(saved);
   label.Enlarge(10, 10);
   label.CentreOnMonitor();
+}
+
+QString PeekFirstBuiltImage(const PlayLists& lists, int folderIndex, int imageOrder) {
+  if (imageOrder == kOrderLoopOrAll || folderIndex < 0 || folderIndex >= lists.FolderPlayList.size()) return {};
+  const QStringList images = ListFolderImages(lists.FolderPlayList[folderIndex], FolderContent::Images);
+  if (images.isEmpty()) return {};
+  // ShuffleCopy's first draw picks the first image of a shuffled list.
+  return images.at(imageOrder == kOrderShuffle ? PeekRandom(static_cast<int>(images.size())) : 0);
+}
+
+QString PeekFirstReshuffledImage(const PlayLists& lists) {
+  if (lists.ImagePlayList.isEmpty()) return {};
+  return lists.ImagePlayList.at(PeekRandom(static_cast<int>(lists.ImagePlayList.size())));
 }

@@ -58,3 +58,10 @@ void BuildImagePlayList(PlayLists& lists, int imageOrder, PlayListEnvironment& e
 // End of the all-images list: the same images shuffled again, with the
 // loading label showing "Making List..." meanwhile.
 void ReshuffleAllImages(PlayLists& lists, LoadingLabel& label, UserDialogs& dialogs);
+
+// The image BuildImagePlayList would put first for the folder at folderIndex
+// if it ran now (for image orders 0 to 2), and the image ReshuffleAllImages
+// would put first: what the slide after a pass shows, so that it can be
+// decoded ahead. Neither draws a random number. Empty when not known.
+QString PeekFirstBuiltImage(const PlayLists& lists, int folderIndex, int imageOrder);
+QString PeekFirstReshuffledImage(const PlayLists& lists);

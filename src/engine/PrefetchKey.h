@@ -1,8 +1,19 @@
 #pragma once
 // Which play position the prefetched picture belongs to.
+#include <QString>
 
 struct PrefetchKey {
   int FolderIndex = -1;  // FolderPlayIndex when it was decoded
   int ImageIndex = -1;   // its index in ImagePlayList
   bool operator==(const PrefetchKey&) const = default;
+};
+
+// The slide the timer shows next if nothing else happens first.
+struct PlannedSlide {
+  PrefetchKey Key;
+  QString File;  // empty: nothing to decode ahead
+  // The play list is rebuilt before that slide: File is the image the
+  // rebuild would put first if it ran now, a guess that a random draw or a
+  // changed folder in between can prove wrong.
+  bool NewPass = false;
 };

@@ -244,6 +244,30 @@ void SlideControl::OnSlideTimer() {
   KeepDisplayInFront();
 }
 
+PlannedSlide SlideControl::PlanNextSlide() const {
+  const SlideshowOptions& o = Options();
+  const SlidePlayLists& lists = *ports_.PlayLists;
+  const int next = lists.CurrentImageIndex() + 1;
+  PlannedSlide plan;
+  if (!AtFolderEnd(next)) {
+    plan.Key = PrefetchKey{lists.FolderPlayIndex(), next};
+    plan.File = lists.ImageAt(next);
+    return plan;
+  }
+  // The same choices as the end of a pass in OnSlideTimer.
+  plan.NewPass = true;
+  if (o.cbImg == kOrderLoopOrAll) {
+    plan.Key = PrefetchKey{lists.FolderPlayIndex(), 0};
+    plan.File = lists.PeekFirstReshuffledImage();
+    return plan;
+  }
+  int folder = lists.FolderPlayIndex();
+  if (o.cbDir != kOrderLoopOrAll && lists.FolderCount() > 0) folder = (folder + 1) % lists.FolderCount();
+  plan.Key = PrefetchKey{folder, 0};
+  plan.File = lists.PeekFirstBuiltImage(folder);
+  return plan;
+}
+
 void SlideControl::EffectChange(bool folderChanged) {
   const SlideshowOptions& o = Options();
   ++effectChangeCount_;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/PlayState.h"
+#include "engine/PrefetchKey.h"
 #include "engine/ScreenSaver.h"
 #include "engine/SlideControlPorts.h"
 #include "library/SlideshowOptions.h"
@@ -61,6 +62,9 @@ class SlideControl {
   void NextImage();
   void PrevImage();
   void KeepDisplayInFront();
+  // The slide the timer will show next if nothing else happens first, so
+  // that its picture can be decoded ahead (see OnSlideTimer).
+  PlannedSlide PlanNextSlide() const;
 
   // A context-menu request on the display window: false when it is swallowed
   // (an earlier one is still being handled). While playing it pauses first.

@@ -27,6 +27,13 @@ class SlidePlayLists {
   virtual int CurrentImageIndex() const = 0;
   virtual void SetCurrentImageIndex(int index) = 0;
   virtual void EmptyFolderPlayList() = 0;
+  // The file at index of ImagePlayList (empty outside it).
+  virtual QString ImageAt(int index) const = 0;
+  // What the rebuild at the end of a pass would put first if it ran now
+  // (drawing no random number): BuildImagePlayList for the folder at
+  // folderIndex, or ReshuffleAllImages. Empty when not known.
+  virtual QString PeekFirstBuiltImage(int folderIndex) const = 0;
+  virtual QString PeekFirstReshuffledImage() const = 0;
 };
 
 // The picture path: showing the current image and the working bitmaps.

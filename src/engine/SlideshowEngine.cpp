@@ -69,6 +69,7 @@ SlideshowEngine::SlideshowEngine(SlideshowLibrary& library, MusicPlayer& player,
     return ImageShowPosition{&lists_.ImagePlayList, lists_.FolderPlayIndex, lists_.CurrentImageIndex,
                              control_->FolderChangeInProgress()};
   };
+  show_.PlanNext = [this] { return control_->PlanNextSlide(); };
   show_.LayOutLabels = [this] { labels_->LayOutLabels(); };
   show_.ShowWithIncrease = [this](ImageShow& show) {
     const SlideshowOptions& o = Options();
@@ -135,6 +136,10 @@ bool SlideshowEngine::FolderExists(int index) const {
 bool SlideshowEngine::BuildImagePlayList() {
   ::BuildImagePlayList(lists_, Options().cbImg, env_);
   return !lists_.ImagePlayList.isEmpty();
+}
+
+QString SlideshowEngine::PeekFirstBuiltImage(int folderIndex) const {
+  return ::PeekFirstBuiltImage(lists_, folderIndex, Options().cbImg);
 }
 
 void SlideshowEngine::ReshuffleAllImages() {

@@ -96,6 +96,11 @@ class SlideshowEngine final : private SlidePlayLists,
   int CurrentImageIndex() const override { return lists_.CurrentImageIndex; }
   void SetCurrentImageIndex(int index) override;
   void EmptyFolderPlayList() override { lists_.FolderPlayList.clear(); }
+  QString ImageAt(int index) const override {
+    return index >= 0 && index < lists_.ImagePlayList.size() ? lists_.ImagePlayList.at(index) : QString();
+  }
+  QString PeekFirstBuiltImage(int folderIndex) const override;
+  QString PeekFirstReshuffledImage() const override { return ::PeekFirstReshuffledImage(lists_); }
   // SlidePictures
   void ShowCurrentImage() override;
   QString CurrentImageFile() const override { return show_.CurrentImageFile(); }

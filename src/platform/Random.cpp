@@ -15,18 +15,26 @@ std::mt19937_64& Generator() {
       std::chrono::steady_clock::now().time_since_epoch().count()));
   return gen;
 }
-}  // namespace
 
-int Random(int n) {
+int DrawFrom(std::mt19937_64& generator, int n) {
   if (n <= 1) return 0;
   // Rejection keeps every value equally likely for any n.
   const std::uint64_t range = static_cast<std::uint64_t>(n);
   const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
   std::uint64_t v;
   do {
-    v = Generator()();
+    v = generator();
   } while (v >= limit);
   return static_cast<int>(v % range);
+}
+}  // namespace
+
+int Random(int n) { return DrawFrom(Generator(), n); }
+
+int PeekRandom(int n) {
+  if (n <= 1) return 0;
+  std::mt19937_64 copy = Generator();
+  return DrawFrom(copy, n);
 }
 
 void ReseedRandom() {

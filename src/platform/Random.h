@@ -7,6 +7,9 @@
 
 // A uniformly distributed integer in 0..n-1 (0 when n <= 1).
 int Random(int n);
+// The number the next Random(n) will give, without drawing it: the sequence
+// goes on as if this had not been asked.
+int PeekRandom(int n);
 // Reseeds the generator from the clock (or from the fixed reading below).
 void ReseedRandom();
 // Makes the clock that ReseedRandom reads return this value from now on, so

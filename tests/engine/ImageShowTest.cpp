@@ -10,6 +10,7 @@
 #include "engine/DecodeImageFile.h"
 #include "engine/ImageShow.h"
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "platform/UserDialogs.h"
 #include "support/ManualPost.h"
 
@@ -379,4 +380,119 @@ TEST_F(ImageShowAheadTest, RunningOutOfMemoryAheadIsReportedLikeAnUnreadableFile
   show.ShowCurrentImage();  // its turn: no second box, the screen stays
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_EQ(surface.frames.size(), 1u);
+}
+
+namespace {
+
+// A JPEG of the given size with a gradient (so that a picture fitted
+// differently shows) and, when orientation is not 1, an Exif orientation.
+QByteArray GradientJpeg(int w, int h, int orientation = 1) {
+  std::vector<std::uint8_t> rgb;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      rgb.insert(rgb.end(), {static_cast<std::uint8_t>(x * 255 / w), static_cast<std::uint8_t>(y * 255 / h), 90});
+  QByteArray jpeg = MakeJpeg(w, h, JCS_RGB, rgb);
+  if (orientation == 1) return jpeg;
+  // Little-endian TIFF with one directory holding only the orientation.
+  const char tiff[] = {'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0,
+                       static_cast<char>(orientation), 0, 0, 0, 0, 0, 0, 0};
+  QByteArray app1("Exif\0\0", 6);
+  app1.append(tiff, sizeof tiff);
+  QByteArray segment("\xFF\xE1", 2);
+  segment.append(static_cast<char>((app1.size() + 2) >> 8)).append(static_cast<char>((app1.size() + 2) & 0xFF));
+  segment.append(app1);
+  return jpeg.insert(2, segment);
+}
+
+}  // namespace
+
+// The worker fits the next picture for a filter without frame margin; the
+// screens stay those of fitting at show time for every filter (framing ones
+// with their random margin too), turned pictures, and a monitor that changed
+// after the picture was fitted ahead.
+TEST_F(ImageShowAheadTest, FittingAheadGivesTheScreensOfFittingAtShowTime) {
+  const int orientations[] = {1, 6, 1, 3};
+  for (int i = 0; i < 4; ++i) {
+    const QString path = dir.filePath(QStringLiteral("%1.jpg").arg(i));
+    ASSERT_TRUE(WriteFile(path, GradientJpeg(40 + 8 * i, 30, orientations[i])));
+    list << path;
+  }
+  const int filters[] = {0, 1, 4, 8, 10, 13};
+  // Some filters reseed from the clock: a fixed reading repeats them.
+  struct ClockGuard {
+    ClockGuard() { FixReseedClock(3); }
+    ~ClockGuard() { FixReseedClock(std::nullopt); }
+  } fixedClock;
+  for (const bool monitorChanges : {false, true}) {
+    for (const int filter : filters) {
+      SCOPED_TRACE(testing::Message() << "filter " << filter << (monitorChanges ? ", monitor changes" : ""));
+      auto walk = [&](ImageShow& s, auto finish) {
+        SeedRandom(11);
+        s.ResetPrefetch();
+        s.Settings.MonitorWidth = 64;
+        s.Settings.MonitorHeight = 48;
+        s.Settings.ActiveFilter = filter;
+        std::vector<FrameBitmap> screens;
+        for (int i : {0, 1, 2, 3}) {
+          index = i;
+          s.ShowCurrentImage();
+          screens.push_back(s.ScreenBitmap);
+          finish();
+          if (monitorChanges && i == 1) s.Settings.MonitorWidth = 80;
+        }
+        return screens;
+      };
+      FakeSurface inPlaceSurface(log);
+      ImageShow inPlace(inPlaceSurface, dialogs, clock, exif);
+      inPlace.Settings = show.Settings;
+      inPlace.Position = show.Position;
+      const auto want = walk(inPlace, [] {});
+      const auto got = walk(show, [&] { FinishAhead(); });
+      EXPECT_EQ(got, want);
+    }
+  }
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// After the last slide of a pass the first slide of the next one is decoded
+// ahead on a guess; a guess that fails says nothing then, and the file is
+// reported at its turn, as without the guess.
+TEST_F(ImageShowAheadTest, TheGuessedFirstSlideOfTheNextPassIsDecodedAheadQuietly) {
+  AddJpeg("a.jpg", 200);
+  AddJpeg("b.jpg", 100);
+  PlannedSlide plan;
+  show.PlanNext = [&] { return plan; };
+
+  plan = PlannedSlide{PrefetchKey{0, 0}, list[1], true};
+  show.ShowCurrentImage();
+  FinishAhead();
+  EXPECT_FALSE(show.PrefetchPicture().Empty());
+  // Its turn finds the guessed file at the guessed place: taken from the
+  // worker, even though the file has changed since.
+  WriteFile(list[1], MakeJpeg(32, 24, JCS_RGB, Flat(32 * 24, 0, 0, 0)));
+  list.swapItemsAt(0, 1);
+  show.ShowCurrentImage();
+  EXPECT_NEAR(RedAtCentre(), 100, 3);
+
+  // A wrong guess (another file came first) is not used.
+  plan = PlannedSlide{PrefetchKey{0, 0}, list[0], true};
+  show.ShowCurrentImage();
+  FinishAhead();
+  list.swapItemsAt(0, 1);
+  show.ShowCurrentImage();
+  EXPECT_NEAR(RedAtCentre(), 200, 3);
+
+  // A broken guess stays quiet until its turn.
+  const QString bad = dir.filePath("bad.jpg");
+  WriteFile(bad, QByteArray("broken"));
+  plan = PlannedSlide{PrefetchKey{0, 0}, bad, true};
+  show.ShowCurrentImage();
+  FinishAhead();
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  const std::size_t frames = surface.frames.size();
+  list[0] = bad;
+  show.ShowCurrentImage();
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(dialogs.errors[0].contains(bad));
+  EXPECT_EQ(surface.frames.size(), frames);
 }

@@ -283,3 +283,39 @@ TEST(ReshuffleAllImagesTest, SameImagesWhileTheLabelSaysSo) {
   EXPECT_EQ(label.calls, (QStringList{"text Making List...", "enlarge 10 10", "centre", "show", "hide",
                                       "text Loading...", "enlarge 10 10", "centre"}));
 }
+
+// What the rebuild at the end of a pass will put first is known beforehand,
+// without drawing: the peeks agree with the rebuild that follows them, seed
+// after seed, and leave the sequence as it was.
+TEST_F(PlayListsTest, PeeksNameTheFirstImageOfTheRebuildWithoutDrawing) {
+  ASSERT_TRUE(StartPlayLists(lists, sources, env));
+  struct NoLabel : LoadingLabel {
+    QString Text() const override { return {}; }
+    void SetText(const QString&) override {}
+    void Enlarge(int, int) override {}
+    void CentreOnMonitor() override {}
+    void Show() override {}
+    void Hide() override {}
+  } label;
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    for (const int order : {kOrderFromTop, kOrderShuffle}) {
+      SeedRandom(seed);
+      const QString peeked = PeekFirstBuiltImage(lists, 0, order);
+      const QString peekedAgain = PeekFirstBuiltImage(lists, 0, order);
+      lists.FolderPlayIndex = 0;
+      BuildImagePlayList(lists, order, env);
+      ASSERT_FALSE(lists.ImagePlayList.isEmpty());
+      EXPECT_EQ(peeked, lists.ImagePlayList.front());
+      EXPECT_EQ(peekedAgain, peeked);
+    }
+    const QString peeked = PeekFirstReshuffledImage(lists);
+    ReshuffleAllImages(lists, label, dialogs);
+    EXPECT_EQ(peeked, lists.ImagePlayList.front());
+  }
+  // Outside the list, or all folders combined: not known.
+  EXPECT_TRUE(PeekFirstBuiltImage(lists, 9, kOrderFromTop).isEmpty());
+  EXPECT_TRUE(PeekFirstBuiltImage(lists, 0, kOrderLoopOrAll).isEmpty());
+  lists.ImagePlayList.clear();
+  EXPECT_TRUE(PeekFirstReshuffledImage(lists).isEmpty());
+}

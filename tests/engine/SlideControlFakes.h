@@ -75,6 +75,16 @@ class SlideWorld final : public SlidePlayLists, public SlidePictures, public Sli
   int CurrentImageIndex() const override { return currentImageIndex; }
   void SetCurrentImageIndex(int i) override { currentImageIndex = i; }
   void EmptyFolderPlayList() override { folderPlayListFilled = false; }
+  QString ImageAt(int i) const override { return i >= 0 && i < imagePlayList.size() ? imagePlayList[i] : QString(); }
+  QString PeekFirstBuiltImage(int folderIndex) const override {
+    if (folderIndex < 0 || folderIndex >= static_cast<int>(folders.size())) return {};
+    const FakeFolder& f = folders[static_cast<std::size_t>(folderIndex)];
+    return f.exists && !f.images.isEmpty() ? f.name + "/" + f.images.front() : QString();
+  }
+  // ReshuffleAllImages turns the list by one.
+  QString PeekFirstReshuffledImage() const override {
+    return imagePlayList.isEmpty() ? QString() : imagePlayList[imagePlayList.size() > 1 ? 1 : 0];
+  }
 
   bool Build() {
     imagePlayList.clear();

@@ -372,3 +372,43 @@ TEST(SlideMenuStateTest, PerPlayState) {
 }
 
 }  // namespace
+
+// The slide planned for decoding ahead is the one the next tick shows, in
+// the middle of a folder and at every kind of pass end.
+TEST(SlideControlPlan, ThePlannedNextSlideIsTheOneTheTimerShows) {
+  const struct {
+    const char* name;
+    int cbDir, cbImg;
+    bool useLimit;
+  } cases[] = {
+      {"folders in turn", kOrderFromTop, kOrderFromTop, false},
+      {"one folder in a loop", kOrderLoopOrAll, kOrderFromTop, false},
+      {"every image reshuffled", kOrderFromTop, kOrderLoopOrAll, false},
+      {"a limit of two per folder", kOrderFromTop, kOrderFromTop, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SlideWorld world;
+    world.options.ImgEffect = 0;
+    world.options.SlideEffect = 0;
+    world.folders = {Folder("A", 3), Folder("B", 2), Folder("C", 1)};
+    world.options.cbDir = c.cbDir;
+    world.options.cbImg = c.cbImg;
+    world.options.UseLimit = c.useLimit;
+    world.options.LimitNum = 2;
+    ManualTimerFactory timers;
+    SlideControl control(world.Ports(timers));
+    world.control = &control;
+    control.StartSlideshow();
+    int passEnds = 0;
+    for (int tick = 0; tick < 14; ++tick) {
+      const PlannedSlide plan = control.PlanNextSlide();
+      timers.timers.front()->Fire();
+      EXPECT_EQ(QStringLiteral("/photos/") + plan.File, world.CurrentImageFile()) << "tick " << tick;
+      EXPECT_EQ(plan.Key, (PrefetchKey{world.folderPlayIndex, world.currentImageIndex})) << "tick " << tick;
+      EXPECT_EQ(plan.NewPass, world.currentImageIndex == 0) << "tick " << tick;
+      if (plan.NewPass) ++passEnds;
+    }
+    EXPECT_GE(passEnds, 2);
+  }
+}
