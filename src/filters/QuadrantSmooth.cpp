@@ -256,16 +256,6 @@ void ChosenWindowRows(const WindowScores& scores, const FrameBitmap& source, con
   }
 }
 
-void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
-  const WindowScores scores(source, r + 1);
-  std::unique_ptr<std::uint8_t[]> means;
-  int columns = 0;
-  MeansOfWindows(source, r + 1, means, columns);
-  ParallelRows(source.Height, [&](int begin, int end) {
-    ChosenWindowRows(scores, source, means.get(), columns, r, MeanOf, out, begin, end);
-  });
-}
-
 [[gnu::always_inline]] inline void RemoveValue(ValueBins& bins, int v) {
   const Lanes16 hit = reinterpret_cast<Lanes16>(kBinIndex == static_cast<std::uint16_t>(v >> 4));
   bins.keys -= hit & 16;
@@ -362,13 +352,19 @@ void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) 
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(bins[c]));
 }
 
-void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+using WindowColours = void (*)(const FrameBitmap&, int, std::unique_ptr<std::uint8_t[]>&, int&);
+using ClippedColour = void (*)(const FrameBitmap&, const Window&, std::uint8_t*);
+
+// The picture with every pixel in the colour of its chosen window: the
+// colours of the full windows by table, of clipped ones counted directly.
+void SmoothBitmap(FrameBitmap& bitmap, int r, WindowColours windowColours, ClippedColour clipped) {
+  const FrameBitmap source = bitmap;
   const WindowScores scores(source, r + 1);
   std::unique_ptr<std::uint8_t[]> colours;
   int columns = 0;
-  OilColoursOfWindows(source, r + 1, colours, columns);
+  windowColours(source, r + 1, colours, columns);
   ParallelRows(source.Height, [&](int begin, int end) {
-    ChosenWindowRows(scores, source, colours.get(), columns, r, OilColourOf, out, begin, end);
+    ChosenWindowRows(scores, source, colours.get(), columns, r, clipped, bitmap, begin, end);
   });
 }
 
@@ -376,12 +372,10 @@ void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
 
 void QuadrantSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
-  const FrameBitmap source = bitmap;
-  QuadrantSmoothPass(source, bitmap, radius);
+  SmoothBitmap(bitmap, radius, MeansOfWindows, MeanOf);
 }
 
 void OilPaintSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
-  const FrameBitmap source = bitmap;
-  OilPaintPass(source, bitmap, radius);
+  SmoothBitmap(bitmap, radius, OilColoursOfWindows, OilColourOf);
 }
