@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "bitmap/FrameBitmap.h"
+#include "bitmap/ParallelRows.h"
 #include "filters/CurveOperations.h"
+#include "filters/WorkBesideDraws.h"
 
 // Only for amount in 0..255. With contrast != 0 the picture first gets
 // AdjustContrast(contrast); then, pixel by pixel in reading order, r =
@@ -25,3 +27,21 @@ std::vector<std::uint8_t> DrawGrain(std::size_t count);
 // DrawGrain for at least every pixel of the picture (fewer leave it as it is).
 void ApplyGrainAfterCurves(FrameBitmap& bitmap, const ChannelCurves& curves, int amount,
                            const std::vector<std::uint8_t>& draws);
+
+// work (pixel work that draws no random numbers and keeps the picture's
+// size), then AddNoiseAfterCurves. With more than one row thread the grain's
+// draws are made on the calling thread while work runs on the others, and
+// the grain is then applied on every core; the picture and the draws are the
+// same either way.
+template <typename Work>
+void WorkThenGrain(FrameBitmap& bitmap, Work&& work, const ChannelCurves& curves, int amount) {
+  if (RowThreads() > 1 && amount >= 0 && amount <= 255) {
+    const std::size_t pixels = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
+    std::vector<std::uint8_t> grain;
+    RunWorkBesideDraws(work, [&] { grain = DrawGrain(pixels); });
+    ApplyGrainAfterCurves(bitmap, curves, amount, grain);
+    return;
+  }
+  work();
+  AddNoiseAfterCurves(bitmap, curves, amount);
+}

@@ -21,7 +21,6 @@
 #include "filters/HsvOperations.h"
 #include "filters/Luma.h"
 #include "filters/Sharpen.h"
-#include "filters/WorkBesideDraws.h"
 #include "platform/Random.h"
 #include "transitions/TransitionKind.h"
 
@@ -221,10 +220,10 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
   const int radius = ToyCameraRadius(w, h, context);
   const ChannelCurves dark = TintCurves(vignette, strength);
   const std::uint8_t* darkOf[3] = {dark.Blue.data(), dark.Green.data(), dark.Red.data()};
-  // The grain's draws are the look's only ones, so they are made while the
-  // pixels are worked on.
-  std::vector<std::uint8_t> grain;
-  RunWorkBesideDraws([&] {
+  const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
+  const ChannelCurves gains{GainCurve(choice.RedGain), GainCurve(choice.GreenGain), GainCurve(choice.BlueGain)};
+  // The pixel work, then the grain, whose draws are the look's only ones.
+  WorkThenGrain(bitmap, [&] {
     Tint(bitmap, choice.Tint, choice.KeepPercentage);
     // Brightness and saturation darkened towards the radius, the hue kept;
     // each darkened row is also kept sharp for the blur's blend.
@@ -263,10 +262,7 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
         }
       }
     });
-  }, [&] { grain = DrawGrain(static_cast<std::size_t>(w) * h); });
-  const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
-  const ChannelCurves gains{GainCurve(choice.RedGain), GainCurve(choice.GreenGain), GainCurve(choice.BlueGain)};
-  ApplyGrainAfterCurves(bitmap, Chain(gains, overlay), 1, grain);
+  }, Chain(gains, overlay), 1);
   FramedResult(bitmap, context);
 }
 

@@ -14,7 +14,6 @@
 #include "filters/Luma.h"
 #include "filters/RgbColor.h"
 #include "filters/Sharpen.h"
-#include "filters/WorkBesideDraws.h"
 #include "platform/Random.h"
 
 namespace {
@@ -86,11 +85,9 @@ void NostalgicLook(FrameBitmap& bitmap, bool skyBlue) {
   const BlendTable mix = MakeLayerBlendTable(BlendMode::Overlay, 80);
   const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
   const Curve afterMix = Chain(ContrastCurve(-0.4), overlay);
-  // The grain's draws are the look's only ones, so they are made while the
-  // pixels are worked on.
-  const std::size_t pixels = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  std::vector<std::uint8_t> grain;
-  RunWorkBesideDraws([&] {
+  const RgbColor tint = skyBlue ? RgbColor{135, 206, 235} : RgbColor{205, 133, 63};
+  // The pixel work, then the grain, whose draws are the look's only ones.
+  WorkThenGrain(bitmap, [&] {
     ParallelRows(bitmap.Height, [&](int begin, int end) {
       for (int y = begin; y < end; ++y) {
         std::uint8_t* p = bitmap.Row(y);
@@ -102,9 +99,7 @@ void NostalgicLook(FrameBitmap& bitmap, bool skyBlue) {
         AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.4);
       }
     });
-  }, [&] { grain = DrawGrain(pixels); });
-  const RgbColor tint = skyBlue ? RgbColor{135, 206, 235} : RgbColor{205, 133, 63};
-  ApplyGrainAfterCurves(bitmap, Chain(Chain(overlay, TintCurves(tint, 75)), ContrastCurve(0.25)), 4, grain);
+  }, Chain(Chain(overlay, TintCurves(tint, 75)), ContrastCurve(0.25)), 4);
 }
 
 void NostalgicFilter(FrameBitmap& bitmap) {
