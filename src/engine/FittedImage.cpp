@@ -21,24 +21,31 @@ FrameBitmap PrepareFittedImage(const FrameBitmap& decoded, int orientation, cons
   return fitted;
 }
 
-void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context) {
+void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context,
+                   bool alreadyFiltered) {
   screen.SetSize(layout.MonitorWidth, layout.MonitorHeight);
   screen.Fill(layout.Background);
-  ApplyFilter(layout.ActiveFilter, fitted, context);
+  if (!alreadyFiltered) ApplyFilter(layout.ActiveFilter, fitted, context);
   BlitBitmap(screen, fitted, (layout.MonitorWidth - fitted.Width) / 2, (layout.MonitorHeight - fitted.Height) / 2);
 }
 
-FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context,
-                         FrameBitmap* fittedWithoutMargin) {
+void PrepareSlideContext(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout,
+                         FilterContext& context) {
   const bool onItsSide = orientation == 90 || orientation == 270;
   context.UprightWidth = onItsSide ? decoded.Height : decoded.Width;
   context.UprightHeight = onItsSide ? decoded.Width : decoded.Height;
   context.ScreenWidth = layout.MonitorWidth;
   context.ScreenHeight = layout.MonitorHeight;
   context.FrameMargin = FrameMargin(layout.ActiveFilter, layout.MonitorHeight);
-  if (context.FrameMargin == 0 && fittedWithoutMargin && !fittedWithoutMargin->Empty())
-    return std::move(*fittedWithoutMargin);
-  const FitResult fit = FitImage(context.UprightWidth, context.UprightHeight, layout.MonitorWidth,
-                                 layout.MonitorHeight, context.FrameMargin);
+}
+
+FrameBitmap FitSlide(const FrameBitmap& decoded, int orientation, const FilterContext& context) {
+  const FitResult fit = FitImage(context.UprightWidth, context.UprightHeight, context.ScreenWidth,
+                                 context.ScreenHeight, context.FrameMargin);
   return PrepareFittedImage(decoded, orientation, fit);
+}
+
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context) {
+  PrepareSlideContext(decoded, orientation, layout, context);
+  return FitSlide(decoded, orientation, context);
 }

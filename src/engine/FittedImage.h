@@ -20,15 +20,18 @@ struct ScreenLayout {
 };
 
 // Sizes screen to the monitor, fills it with the background, passes fitted
-// through the active filter (which may enlarge it by its border) and draws it
-// centred, the offsets truncated toward zero.
-void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context);
+// through the active filter (which may enlarge it by its border; not when
+// alreadyFiltered) and draws it centred, the offsets truncated toward zero.
+void ComposeScreen(FrameBitmap& screen, FrameBitmap& fitted, const ScreenLayout& layout, const FilterContext& context,
+                   bool alreadyFiltered = false);
 
 // The whole preparation of one slide: draws the frame margin of the active
 // filter, fits the upright picture inside it and prepares the fitted image.
 // context receives the margin, the monitor size and the upright size.
-// fittedWithoutMargin, when given, is what this call made earlier for the
-// same picture, orientation and monitor with a filter without margin; it is
-// taken (moved out) instead of fitting again when the margin comes out 0.
-FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context,
-                         FrameBitmap* fittedWithoutMargin = nullptr);
+FrameBitmap PrepareSlide(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout, FilterContext& context);
+
+// PrepareSlide in its two steps: the context (drawing the margin of filter 4)
+// and the fit it asks for.
+void PrepareSlideContext(const FrameBitmap& decoded, int orientation, const ScreenLayout& layout,
+                         FilterContext& context);
+FrameBitmap FitSlide(const FrameBitmap& decoded, int orientation, const FilterContext& context);

@@ -1,6 +1,7 @@
 #include "engine/ImageShow.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <new>
 
 #include "display/DisplaySurface.h"
@@ -8,6 +9,7 @@
 #include "engine/DecodeImageFile.h"
 #include "engine/ImageError.h"
 #include "engine/ReadOrientation.h"
+#include "filters/RepeatableFilter.h"
 #include "platform/UserDialogs.h"
 #include "transitions/RunTransition.h"
 
@@ -157,20 +159,32 @@ void ImageShow::Prefetch(const ImageShowPosition& position) {
   DecodeOptions options;
   options.Matte = Settings.Background;
   // The worker also reads the orientation and fits the picture to the
-  // monitor as for a filter without a frame margin, which is what most
-  // slides need; the show checks that it still fits before taking it.
+  // monitor. When the filter of the next slide is known and draws no random
+  // number, the worker filters it too; otherwise it fits it as for a filter
+  // without frame margin, which is what most slides need.
   auto fitted = std::make_shared<Prefitted>();
   fitted->MonitorWidth = Settings.MonitorWidth;
   fitted->MonitorHeight = Settings.MonitorHeight;
+  FilterContext planned;
+  planned.ActiveTransition = plan.Transition;
+  planned.SlideshowRunning = Settings.SlideshowRunning;
+  planned.IncFrame = Settings.IncFrame;
+  const bool filterAhead = plan.Filter >= 0 && plan.Transition >= 0 && plan.Transition != kIncreaseTransition &&
+                           FilterIsRepeatable(plan.Filter);
+  const int filter = filterAhead ? plan.Filter : -1;
   pendingFitted_ = fitted;
-  auto fit = [fitted, file](FrameBitmap& decoded) {
+  auto fit = [fitted, file, filter, planned, background = Settings.Background](FrameBitmap& decoded) {
     if (fitted->MonitorWidth <= 0 || fitted->MonitorHeight <= 0) return;
     try {
       TExifInfo exif;
       fitted->Orientation = ReadOrientation(exif, file);
-      FilterContext context;
-      const ScreenLayout noMargin{fitted->MonitorWidth, fitted->MonitorHeight, 0, 0};
-      fitted->Picture = PrepareSlide(decoded, fitted->Orientation, noMargin, context);
+      FilterContext context = planned;
+      const ScreenLayout layout{fitted->MonitorWidth, fitted->MonitorHeight, background, std::max(filter, 0)};
+      PrepareSlideContext(decoded, fitted->Orientation, layout, context);
+      fitted->Picture = FitSlide(decoded, fitted->Orientation, context);
+      if (filter >= 0) ApplyFilter(filter, fitted->Picture, context);
+      fitted->Filter = filter;
+      fitted->Context = context;
     } catch (...) {
       // The show fits the picture itself and reports what goes wrong then.
       fitted->Picture = FrameBitmap();
@@ -198,19 +212,26 @@ void ImageShow::TakePrefetch(DecodeResult result) {
   if (fitted && !fitted->Picture.Empty()) prefetchFitted_ = std::move(fitted);
 }
 
-bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context) {
+bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context, bool& filtered) {
   context = FilterContext{};
   context.ActiveTransition = Settings.ActiveTransition;
   context.SlideshowRunning = Settings.SlideshowRunning;
   context.IncFrame = Settings.IncFrame;
+  filtered = false;
   try {
-    FrameBitmap* fittedAhead = nullptr;
-    if (currentFitted_ && currentFitted_->Orientation == orientation_ &&
-        currentFitted_->MonitorWidth == Settings.MonitorWidth &&
-        currentFitted_->MonitorHeight == Settings.MonitorHeight)
-      fittedAhead = &currentFitted_->Picture;
-    fitted = PrepareSlide(currentPicture_, orientation_, Layout(), context, fittedAhead);
-    currentFitted_.reset();
+    PrepareSlideContext(currentPicture_, orientation_, Layout(), context);
+    const std::shared_ptr<Prefitted> ahead = std::move(currentFitted_);
+    const bool sameScreen = ahead && !ahead->Picture.Empty() && ahead->Orientation == orientation_ &&
+                            ahead->MonitorWidth == Settings.MonitorWidth &&
+                            ahead->MonitorHeight == Settings.MonitorHeight;
+    if (sameScreen && ahead->Filter >= 0 && ahead->Filter == Settings.ActiveFilter && ahead->Context == context) {
+      fitted = std::move(ahead->Picture);
+      filtered = true;
+    } else if (sameScreen && ahead->Filter < 0 && context.FrameMargin == 0) {
+      fitted = std::move(ahead->Picture);
+    } else {
+      fitted = FitSlide(currentPicture_, orientation_, context);
+    }
     return true;
   } catch (const ImageError& e) {
     dialogs_.ShowError(ImageError(currentImageFile_, e.Reason()).Message());
@@ -221,17 +242,19 @@ bool ImageShow::PrepareFitted(FrameBitmap& fitted, FilterContext& context) {
 void ImageShow::ShowWithoutTransition() {
   FrameBitmap fitted;
   FilterContext context;
-  if (!PrepareFitted(fitted, context)) return;
-  ComposeScreen(ScreenBitmap, fitted, Layout(), context);
+  bool filtered = false;
+  if (!PrepareFitted(fitted, context, filtered)) return;
+  ComposeScreen(ScreenBitmap, fitted, Layout(), context, filtered);
   surface_.PresentFrame(ScreenBitmap);
 }
 
 void ImageShow::ShowWithTransition() {
   FrameBitmap fitted;
   FilterContext context;
-  if (!PrepareFitted(fitted, context)) return;
+  bool filtered = false;
+  if (!PrepareFitted(fitted, context, filtered)) return;
   if (HasPreviousScreen) PreviousScreen.Assign(ScreenBitmap);
-  ComposeScreen(ScreenBitmap, fitted, Layout(), context);
+  ComposeScreen(ScreenBitmap, fitted, Layout(), context, filtered);
   NextScreen.Assign(ScreenBitmap);
   const TransitionContext transition{ScreenBitmap, surface_, clock_, Settings.Background};
   if (HasPreviousScreen) {

@@ -83,8 +83,9 @@ class ImageShow {
  private:
   // Decodes path over the background; on failure shows the error and returns false.
   bool Decode(const QString& path, FrameBitmap& into);
-  // The fitted, upright picture and its filter context; false after an error box.
-  bool PrepareFitted(FrameBitmap& fitted, FilterContext& context);
+  // The fitted, upright picture and its filter context; false after an error
+  // box. filtered: the picture has been through the active filter already.
+  bool PrepareFitted(FrameBitmap& fitted, FilterContext& context, bool& filtered);
   ScreenLayout Layout() const;
   void Prefetch(const ImageShowPosition& position);
   // Keeps the picture decoded ahead, or reports why it failed (a guessed
@@ -92,13 +93,17 @@ class ImageShow {
   // reported at its turn, as it would have been without the guess).
   void TakePrefetch(DecodeResult result);
 
-  // The decoded picture fitted on the worker for a filter without frame
-  // margin; used when the show finds the same orientation, monitor and a
-  // margin of 0.
+  // The decoded picture fitted on the worker: through the planned filter
+  // when that filter is known and repeatable (Filter is its kind, Context the
+  // one it ran with), else for a filter without frame margin (Filter -1).
+  // The show takes it only when its own orientation, monitor, filter and
+  // context are the same, so the screen is the one of working at show time.
   struct Prefitted {
     int Orientation = 0;
     int MonitorWidth = 0;
     int MonitorHeight = 0;
+    int Filter = -1;
+    FilterContext Context;
     FrameBitmap Picture;
   };
 

@@ -16,4 +16,8 @@ struct PlannedSlide {
   // rebuild would put first if it ran now, a guess that a random draw or a
   // changed folder in between can prove wrong.
   bool NewPass = false;
+  // The filter and transition in force at that slide when they are known
+  // now (no shuffle draw comes before it); -1 when not.
+  int Filter = -1;
+  int Transition = -1;
 };

@@ -252,6 +252,7 @@ PlannedSlide SlideControl::PlanNextSlide() const {
   if (!AtFolderEnd(next)) {
     plan.Key = PrefetchKey{lists.FolderPlayIndex(), next};
     plan.File = lists.ImageAt(next);
+    PlanEffects(plan);
     return plan;
   }
   // The same choices as the end of a pass in OnSlideTimer.
@@ -259,30 +260,39 @@ PlannedSlide SlideControl::PlanNextSlide() const {
   if (o.cbImg == kOrderLoopOrAll) {
     plan.Key = PrefetchKey{lists.FolderPlayIndex(), 0};
     plan.File = lists.PeekFirstReshuffledImage();
-    return plan;
+  } else {
+    int folder = lists.FolderPlayIndex();
+    if (o.cbDir != kOrderLoopOrAll && lists.FolderCount() > 0) folder = (folder + 1) % lists.FolderCount();
+    plan.Key = PrefetchKey{folder, 0};
+    plan.File = lists.PeekFirstBuiltImage(folder);
   }
-  int folder = lists.FolderPlayIndex();
-  if (o.cbDir != kOrderLoopOrAll && lists.FolderCount() > 0) folder = (folder + 1) % lists.FolderCount();
-  plan.Key = PrefetchKey{folder, 0};
-  plan.File = lists.PeekFirstBuiltImage(folder);
+  PlanEffects(plan);
   return plan;
 }
 
-void SlideControl::EffectChange(bool folderChanged) {
+void SlideControl::PlanEffects(PlannedSlide& plan) const {
+  if (DrawsEffects(plan.NewPass, effectChangeCount_ + 1)) return;  // drawn at the tick: not known yet
+  plan.Filter = activeFilter_;
+  plan.Transition = activeTransition_;
+}
+
+bool SlideControl::DrawsEffects(bool folderChanged, int count) const {
   const SlideshowOptions& o = Options();
+  if (configuredFilter_ != kShuffleFilter && configuredTransition_ != kShuffleTransition) return false;
+  const bool countReached = count > o.ChangeNum;
+  switch (o.TimingIdx) {
+    case kTimingFolderAndCount: return folderChanged || countReached;
+    case kTimingFolder: return folderChanged;
+    case kTimingCount: return countReached;
+    default: return false;
+  }
+}
+
+void SlideControl::EffectChange(bool folderChanged) {
   ++effectChangeCount_;
+  if (!DrawsEffects(folderChanged, effectChangeCount_)) return;
   const bool shuffleFilter = configuredFilter_ == kShuffleFilter;
   const bool shuffleTransition = configuredTransition_ == kShuffleTransition;
-  if (!shuffleFilter && !shuffleTransition) return;
-  const bool countReached = effectChangeCount_ > o.ChangeNum;
-  bool draw = false;
-  switch (o.TimingIdx) {
-    case kTimingFolderAndCount: draw = folderChanged || countReached; break;
-    case kTimingFolder: draw = folderChanged; break;
-    case kTimingCount: draw = countReached; break;
-    default: break;
-  }
-  if (!draw) return;
   int filter = activeFilter_, transition = activeTransition_;
   if (shuffleFilter) {
     filter = ports_.Effects->DrawShuffleFilter();

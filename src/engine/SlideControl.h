@@ -94,6 +94,11 @@ class SlideControl {
  private:
   const SlideshowOptions& Options() const { return ports_.Options(); }
   bool AtFolderEnd(int index) const;
+  // Whether an effect change whose count has been stepped to count draws
+  // new effects (only shuffled ones are drawn).
+  bool DrawsEffects(bool folderChanged, int count) const;
+  // The effects of the planned slide when the tick that shows it draws none.
+  void PlanEffects(PlannedSlide& plan) const;
   // Moves FolderPlayIndex one step in direction (+1 or -1), passing over
   // missing folders, at most one pass; false when no folder exists.
   bool StepToExistingFolder(int direction);

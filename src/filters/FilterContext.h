@@ -10,4 +10,5 @@ struct FilterContext {
   int UprightWidth = 0;         // the current image once upright (grid form of filter 9)
   int UprightHeight = 0;
   int IncFrame = 1;             // the Increase frame option (filter 10)
+  bool operator==(const FilterContext&) const = default;
 };

@@ -406,49 +406,61 @@ QByteArray GradientJpeg(int w, int h, int orientation = 1) {
 
 }  // namespace
 
-// The worker fits the next picture for a filter without frame margin; the
-// screens stay those of fitting at show time for every filter (framing ones
-// with their random margin too), turned pictures, and a monitor that changed
-// after the picture was fitted ahead.
-TEST_F(ImageShowAheadTest, FittingAheadGivesTheScreensOfFittingAtShowTime) {
+// The worker fits the next picture, and filters it too when the slide's
+// filter is planned and repeatable; the screens stay those of working at show
+// time for every filter (framing ones with their random margin too), turned
+// pictures, a plan that proves wrong, and a monitor that changed after the
+// picture was prepared ahead.
+TEST_F(ImageShowAheadTest, PreparingAheadGivesTheScreensOfWorkingAtShowTime) {
   const int orientations[] = {1, 6, 1, 3};
   for (int i = 0; i < 4; ++i) {
     const QString path = dir.filePath(QStringLiteral("%1.jpg").arg(i));
     ASSERT_TRUE(WriteFile(path, GradientJpeg(40 + 8 * i, 30, orientations[i])));
     list << path;
   }
-  const int filters[] = {0, 1, 4, 8, 10, 13};
   // Some filters reseed from the clock: a fixed reading repeats them.
   struct ClockGuard {
     ClockGuard() { FixReseedClock(3); }
     ~ClockGuard() { FixReseedClock(std::nullopt); }
   } fixedClock;
+  enum class Plan { Unknown, Right, WrongFilter, WrongTransition };
+  const int filters[] = {0, 1, 4, 5, 8, 10, 13, 18};
   for (const bool monitorChanges : {false, true}) {
-    for (const int filter : filters) {
-      SCOPED_TRACE(testing::Message() << "filter " << filter << (monitorChanges ? ", monitor changes" : ""));
-      auto walk = [&](ImageShow& s, auto finish) {
-        SeedRandom(11);
-        s.ResetPrefetch();
-        s.Settings.MonitorWidth = 64;
-        s.Settings.MonitorHeight = 48;
-        s.Settings.ActiveFilter = filter;
-        std::vector<FrameBitmap> screens;
-        for (int i : {0, 1, 2, 3}) {
-          index = i;
-          s.ShowCurrentImage();
-          screens.push_back(s.ScreenBitmap);
-          finish();
-          if (monitorChanges && i == 1) s.Settings.MonitorWidth = 80;
-        }
-        return screens;
-      };
-      FakeSurface inPlaceSurface(log);
-      ImageShow inPlace(inPlaceSurface, dialogs, clock, exif);
-      inPlace.Settings = show.Settings;
-      inPlace.Position = show.Position;
-      const auto want = walk(inPlace, [] {});
-      const auto got = walk(show, [&] { FinishAhead(); });
-      EXPECT_EQ(got, want);
+    for (const Plan planned : {Plan::Unknown, Plan::Right, Plan::WrongFilter, Plan::WrongTransition}) {
+      for (const int filter : filters) {
+        SCOPED_TRACE(testing::Message() << "filter " << filter << ", plan " << static_cast<int>(planned)
+                                        << (monitorChanges ? ", monitor changes" : ""));
+        auto walk = [&](ImageShow& s, auto finish) {
+          SeedRandom(11);
+          s.ResetPrefetch();
+          s.Settings.MonitorWidth = 64;
+          s.Settings.MonitorHeight = 48;
+          s.Settings.ActiveFilter = filter;
+          std::vector<FrameBitmap> screens;
+          for (int i : {0, 1, 2, 3}) {
+            index = i;
+            s.ShowCurrentImage();
+            screens.push_back(s.ScreenBitmap);
+            finish();
+            if (monitorChanges && i == 1) s.Settings.MonitorWidth = 80;
+          }
+          return screens;
+        };
+        FakeSurface inPlaceSurface(log);
+        ImageShow inPlace(inPlaceSurface, dialogs, clock, exif);
+        inPlace.Settings = show.Settings;
+        inPlace.Position = show.Position;
+        show.PlanNext = [&] {
+          PlannedSlide plan{PrefetchKey{folder, index + 1}, index + 1 < list.size() ? list[index + 1] : QString()};
+          if (planned == Plan::Right || planned == Plan::WrongTransition) plan.Filter = filter;
+          if (planned == Plan::WrongFilter) plan.Filter = filter == 1 ? 2 : 1;
+          if (planned != Plan::Unknown) plan.Transition = planned == Plan::WrongTransition ? 1 : 0;
+          return plan;
+        };
+        const auto want = walk(inPlace, [] {});
+        const auto got = walk(show, [&] { FinishAhead(); });
+        EXPECT_EQ(got, want);
+      }
     }
   }
   EXPECT_TRUE(dialogs.errors.isEmpty());

@@ -380,17 +380,23 @@ TEST(SlideControlPlan, ThePlannedNextSlideIsTheOneTheTimerShows) {
     const char* name;
     int cbDir, cbImg;
     bool useLimit;
+    int filter, transition, timing;
   } cases[] = {
-      {"folders in turn", kOrderFromTop, kOrderFromTop, false},
-      {"one folder in a loop", kOrderLoopOrAll, kOrderFromTop, false},
-      {"every image reshuffled", kOrderFromTop, kOrderLoopOrAll, false},
-      {"a limit of two per folder", kOrderFromTop, kOrderFromTop, true},
+      {"folders in turn", kOrderFromTop, kOrderFromTop, false, 0, 0, 0},
+      {"one folder in a loop", kOrderLoopOrAll, kOrderFromTop, false, 3, 1, 0},
+      {"every image reshuffled", kOrderFromTop, kOrderLoopOrAll, false, 0, 0, 0},
+      {"a limit of two per folder", kOrderFromTop, kOrderFromTop, true, 0, 0, 0},
+      {"effects shuffled at folders and counts", kOrderFromTop, kOrderFromTop, false, 22, 19, 0},
+      {"filter shuffled by count", kOrderFromTop, kOrderFromTop, false, 22, 2, 2},
+      {"transition shuffled at folders", kOrderFromTop, kOrderFromTop, false, 4, 19, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     SlideWorld world;
-    world.options.ImgEffect = 0;
-    world.options.SlideEffect = 0;
+    world.filterSelector = c.filter;
+    world.transitionSelector = c.transition;
+    world.options.TimingIdx = c.timing;
+    world.options.ChangeNum = 3;
     world.folders = {Folder("A", 3), Folder("B", 2), Folder("C", 1)};
     world.options.cbDir = c.cbDir;
     world.options.cbImg = c.cbImg;
@@ -403,7 +409,16 @@ TEST(SlideControlPlan, ThePlannedNextSlideIsTheOneTheTimerShows) {
     int passEnds = 0;
     for (int tick = 0; tick < 14; ++tick) {
       const PlannedSlide plan = control.PlanNextSlide();
+      const int draws = world.filterDraws + world.transitionDraws;
       timers.timers.front()->Fire();
+      // The effects are named only when the tick draws none.
+      if (world.filterDraws + world.transitionDraws > draws) {
+        EXPECT_EQ(plan.Filter, -1) << "tick " << tick;
+        EXPECT_EQ(plan.Transition, -1) << "tick " << tick;
+      } else {
+        EXPECT_EQ(plan.Filter, control.ActiveFilter()) << "tick " << tick;
+        EXPECT_EQ(plan.Transition, control.ActiveTransition()) << "tick " << tick;
+      }
       EXPECT_EQ(QStringLiteral("/photos/") + plan.File, world.CurrentImageFile()) << "tick " << tick;
       EXPECT_EQ(plan.Key, (PrefetchKey{world.folderPlayIndex, world.currentImageIndex})) << "tick " << tick;
       EXPECT_EQ(plan.NewPass, world.currentImageIndex == 0) << "tick " << tick;
