@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "engine/Resample.h"
 #include "filters/AddNoise.h"
 #include "filters/BlendMode.h"
@@ -77,7 +78,9 @@ PopTones DrawPopSingle() {
 void PopSingleLook(FrameBitmap& bitmap, const PopTones& tones) {
   Sharpen(bitmap, 3);
   const std::array<Colour, 256> colours = PopColours(tones);
-  for (int y = 0; y < bitmap.Height; ++y) ColourByLuma(bitmap.Row(y), bitmap.Width, colours);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) ColourByLuma(bitmap.Row(y), bitmap.Width, colours);
+  });
 }
 
 std::array<PopTones, 9> DrawPopGrid() {
@@ -217,40 +220,49 @@ void ToyCameraLook(FrameBitmap& bitmap, const FilterContext& context, RgbColor v
   const int radius = ToyCameraRadius(w, h, context);
   const ChannelCurves dark = TintCurves(vignette, strength);
   const std::uint8_t* darkOf[3] = {dark.Blue.data(), dark.Green.data(), dark.Red.data()};
-  Tint(bitmap, choice.Tint, choice.KeepPercentage);
-  // Brightness and saturation darkened towards the radius, the hue kept.
-  std::vector<double> weights(static_cast<std::size_t>(w));
-  for (int y = 0; y < h; ++y) {
-    VignetteWeights(w, h, radius, y, weights);
-    std::uint8_t* p = bitmap.Row(y);
-    for (int x = 0; x < w; ++x, p += 3) {
-      const double k = weights[x];
-      int n[3];
-      for (int c = 0; c < 3; ++c)
-        n[c] = k < 0.0 ? darkOf[c][p[c]] : ClampRound((1.0 - k) * darkOf[c][p[c]] + k * p[c]);
-      const Hsv darkened = RgbToHsv(static_cast<float>(n[2]), static_cast<float>(n[1]), static_cast<float>(n[0]));
-      const float hue = RgbToHsv(p[2], p[1], p[0]).h;
-      const RgbFloat rgb = HsvToRgb(hue, darkened.s, darkened.v);
-      p[0] = TruncatedByte(rgb.b);
-      p[1] = TruncatedByte(rgb.g);
-      p[2] = TruncatedByte(rgb.r);
-    }
-  }
-  // Sharp at the centre, blurred towards the radius, sharp again beyond it.
-  const FrameBitmap sharp = bitmap;
-  GaussianBlur(bitmap, 1);
-  for (int y = 0; y < h; ++y) {
-    VignetteWeights(w, h, radius, y, weights);
-    std::uint8_t* p = bitmap.Row(y);
-    const std::uint8_t* e = sharp.Row(y);
-    for (int x = 0; x < w; ++x, p += 3, e += 3) {
-      const double k = weights[x];
-      for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(k < 0.0 ? e[c] : ClampRound((1.0 - k) * p[c] + k * e[c]));
-    }
-  }
   const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
   const ChannelCurves gains{GainCurve(choice.RedGain), GainCurve(choice.GreenGain), GainCurve(choice.BlueGain)};
-  AddNoiseAfterCurves(bitmap, Chain(gains, overlay), 1);
+  // The pixel work, then the grain, whose draws are the look's only ones.
+  WorkThenGrain(bitmap, [&] {
+    Tint(bitmap, choice.Tint, choice.KeepPercentage);
+    // Brightness and saturation darkened towards the radius, the hue kept;
+    // each darkened row is also kept sharp for the blur's blend.
+    FrameBitmap sharp(w, h);
+    ParallelRows(h, [&](int begin, int end) {
+      std::vector<double> weights(static_cast<std::size_t>(w));
+      for (int y = begin; y < end; ++y) {
+        VignetteWeights(w, h, radius, y, weights);
+        std::uint8_t* p = bitmap.Row(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+          const double k = weights[x];
+          int n[3];
+          for (int c = 0; c < 3; ++c)
+            n[c] = k < 0.0 ? darkOf[c][p[c]] : ClampRound((1.0 - k) * darkOf[c][p[c]] + k * p[c]);
+          const Hsv darkened = RgbToHsv(static_cast<float>(n[2]), static_cast<float>(n[1]), static_cast<float>(n[0]));
+          const float hue = RgbToHsv(p[2], p[1], p[0]).h;
+          const RgbFloat rgb = HsvToRgb(hue, darkened.s, darkened.v);
+          p[0] = TruncatedByte(rgb.b);
+          p[1] = TruncatedByte(rgb.g);
+          p[2] = TruncatedByte(rgb.r);
+        }
+        if (w > 0) std::memcpy(sharp.Row(y), bitmap.Row(y), bitmap.RowBytes());
+      }
+    });
+    // Sharp at the centre, blurred towards the radius, sharp again beyond it.
+    GaussianBlur(bitmap, 1);
+    ParallelRows(h, [&](int begin, int end) {
+      std::vector<double> weights(static_cast<std::size_t>(w));
+      for (int y = begin; y < end; ++y) {
+        VignetteWeights(w, h, radius, y, weights);
+        std::uint8_t* p = bitmap.Row(y);
+        const std::uint8_t* e = sharp.Row(y);
+        for (int x = 0; x < w; ++x, p += 3, e += 3) {
+          const double k = weights[x];
+          for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(k < 0.0 ? e[c] : ClampRound((1.0 - k) * p[c] + k * e[c]));
+        }
+      }
+    });
+  }, Chain(gains, overlay), 1);
   FramedResult(bitmap, context);
 }
 
@@ -261,21 +273,25 @@ void ToyCameraFilter(FrameBitmap& bitmap, const FilterContext& context, RgbColor
 }
 
 void TelevisionFilter(FrameBitmap& bitmap, bool ghost) {
-  // Rows from the bottom up, so that the row above is still unchanged when
-  // a row takes its ghost from it.
-  if (ghost) {
-    for (int y = bitmap.Height - 1; y >= 1; --y) {
-      std::uint8_t* p = bitmap.Row(y);
-      const std::uint8_t* above = bitmap.Row(y - 1);
-      for (std::size_t i = bitmap.RowBytes(); i-- > 3;)
-        p[i] = static_cast<std::uint8_t>(RoundHalfEvenDiv(p[i] + above[i - 3], 2));
-    }
-  }
+  // Every row but the first takes its ghost from the row above as it came
+  // in, read from a copy since the rows above change meanwhile; then every
+  // third row gets the scan-line contrast.
+  FrameBitmap source;
+  if (ghost) source.Assign(bitmap);
   const Curve scanLine = ContrastCurve(1.5);
-  for (int y = 0; y < bitmap.Height; y += 3) {
-    std::uint8_t* p = bitmap.Row(y);
-    for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) p[i] = scanLine[p[i]];
-  }
+  const std::size_t n = bitmap.RowBytes();
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      if (ghost && y >= 1) {
+        const std::uint8_t* in = source.Row(y);
+        const std::uint8_t* above = source.Row(y - 1);
+        for (std::size_t i = 3; i < n; ++i) p[i] = static_cast<std::uint8_t>(RoundHalfEvenDiv(in[i] + above[i - 3], 2));
+      }
+      if (y % 3 == 0)
+        for (std::size_t i = 0; i < n; ++i) p[i] = scanLine[p[i]];
+    }
+  });
 }
 
 PsychedelicDraw DrawPsychedelic() {
@@ -308,14 +324,16 @@ void PsychedelicLook(FrameBitmap& bitmap, const PsychedelicDraw& draw) {
   }
   Curve selfOverlay;
   for (int i = 0; i < 256; ++i) selfOverlay[i] = static_cast<std::uint8_t>(OverlayFast(i, i));
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* p = bitmap.Row(y);
-    for (int x = 0; x < bitmap.Width; ++x, p += 3) {
-      const Colour& g = gradient[draw.Vertical ? y : x];
-      for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(std::abs(selfOverlay[p[c]] - g[c]));
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      for (int x = 0; x < bitmap.Width; ++x, p += 3) {
+        const Colour& g = gradient[draw.Vertical ? y : x];
+        for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(std::abs(selfOverlay[p[c]] - g[c]));
+      }
+      ScaleValueTruncatedRow(bitmap.Row(y), bitmap.Width, 1.2);
     }
-    ScaleValueTruncatedRow(bitmap.Row(y), bitmap.Width, 1.2);
-  }
+  });
 }
 
 void PsychedelicFilter(FrameBitmap& bitmap) {
@@ -340,11 +358,13 @@ void FakeHdrFilter(FrameBitmap& bitmap) {
       q = overlay[q * 256 + m];
       mapped[p * 256 + m] = overlay[p * 256 + q];
     }
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* p = bitmap.Row(y);
-    const std::uint8_t* m = mask.Row(y);
-    for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) p[i] = mapped[p[i] * 256 + m[i]];
-    AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 1.1);
-  }
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* p = bitmap.Row(y);
+      const std::uint8_t* m = mask.Row(y);
+      for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) p[i] = mapped[p[i] * 256 + m[i]];
+      AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 1.1);
+    }
+  });
   Sharpen(bitmap, 6);
 }

@@ -95,24 +95,28 @@ void HardSharpen(FrameBitmap& bitmap, int n) {
   const std::size_t rowBytes = bitmap.RowBytes();
   // S = n^2 * centre - (others) = (n^2 + 1) * centre - (sum of all n x n).
   // The sum of all splits into row sums because the outside rule replaces
-  // rows and columns independently. The row sums of the rows in reach are
-  // kept in a ring; a row is overwritten only after its sums were taken, so
-  // the picture is sharpened in place.
-  std::vector<std::uint16_t> ring(static_cast<std::size_t>(n) * rowBytes);
-  std::vector<std::uint16_t> all(rowBytes);
+  // rows and columns independently. Each band of rows keeps the row sums of
+  // the rows in reach in a ring; the sums are taken from a copy of the
+  // picture, since the neighbouring bands overwrite their rows meanwhile.
+  FrameBitmap source;
+  source.Assign(bitmap);
   const int weight = n * n + 1;
-  int done = 0;  // row sums exist for rows 0..done-1
-  for (int y = 0; y < h; ++y) {
-    for (; done < h && done <= y + half; ++done)
-      HardSharpenRowSums(bitmap.Row(done), w, half, ring.data() + static_cast<std::size_t>(done % n) * rowBytes);
-    const std::uint16_t* first = ring.data() + static_cast<std::size_t>(Neighbour(y, -half, h) % n) * rowBytes;
-    std::memcpy(all.data(), first, rowBytes * sizeof(std::uint16_t));
-    for (int d = -half + 1; d <= half; ++d) {
-      const std::uint16_t* sums = ring.data() + static_cast<std::size_t>(Neighbour(y, d, h) % n) * rowBytes;
-      for (std::size_t e = 0; e < rowBytes; ++e) all[e] = static_cast<std::uint16_t>(all[e] + sums[e]);
+  ParallelRows(h, [&](int begin, int end) {
+    std::vector<std::uint16_t> ring(static_cast<std::size_t>(n) * rowBytes);
+    std::vector<std::uint16_t> all(rowBytes);
+    int done = std::max(0, begin - half);  // row sums exist for the rows in reach below done
+    for (int y = begin; y < end; ++y) {
+      for (; done < h && done <= y + half; ++done)
+        HardSharpenRowSums(source.Row(done), w, half, ring.data() + static_cast<std::size_t>(done % n) * rowBytes);
+      const std::uint16_t* first = ring.data() + static_cast<std::size_t>(Neighbour(y, -half, h) % n) * rowBytes;
+      std::memcpy(all.data(), first, rowBytes * sizeof(std::uint16_t));
+      for (int d = -half + 1; d <= half; ++d) {
+        const std::uint16_t* sums = ring.data() + static_cast<std::size_t>(Neighbour(y, d, h) % n) * rowBytes;
+        for (std::size_t e = 0; e < rowBytes; ++e) all[e] = static_cast<std::uint16_t>(all[e] + sums[e]);
+      }
+      HardSharpenRow(bitmap.Row(y), all.data(), rowBytes, weight);
     }
-    HardSharpenRow(bitmap.Row(y), all.data(), rowBytes, weight);
-  }
+  });
 }
 
 void EdgeSketch(FrameBitmap& bitmap) {
@@ -211,35 +215,51 @@ void SketchCombineRows(const FrameBitmap& source, FrameBitmap& dest, int y0, int
 
 }  // namespace
 
-void SketchCombine(FrameBitmap& bitmap, int strength) {
-  if (bitmap.Empty()) return;
+void SketchCombine(const FrameBitmap& source, FrameBitmap& dest, int strength) {
+  if (&source == &dest) {
+    SketchCombine(dest, strength);
+    return;
+  }
+  dest.SetSize(source.Width, source.Height);
+  if (source.Empty()) return;
   // The result depends only on the pair of grey sketch values.
   std::vector<std::uint8_t> combined(256 * 256);
-  for (int a = 0; a < 256; ++a)
-    for (int b = 0; b < 256; ++b) {
-      const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
-      combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
-    }
+  ParallelRows(256, 16, [&](int begin, int end) {
+    for (int a = begin; a < end; ++a)
+      for (int b = 0; b < 256; ++b) {
+        const double lines = (255.0 - std::sqrt(static_cast<double>(a * b))) * strength / 100.0;
+        combined[a * 256 + b] = static_cast<std::uint8_t>(255 - ClampRound(lines));
+      }
+  });
+  ParallelRows(source.Height, [&](int begin, int end) {
+    std::vector<std::uint8_t> edgeRow(source.RowBytes()), laplacianRow(source.RowBytes());
+    std::vector<int> squareRow(source.RowBytes());
+    SketchCombineRows(source, dest, begin, end, combined.data(), edgeRow, laplacianRow, squareRow);
+  });
+}
+
+void SketchCombine(FrameBitmap& bitmap, int strength) {
+  if (bitmap.Empty()) return;
   const FrameBitmap source = bitmap;
-  std::vector<std::uint8_t> edgeRow(bitmap.RowBytes()), laplacianRow(bitmap.RowBytes());
-  std::vector<int> squareRow(bitmap.RowBytes());
-  SketchCombineRows(source, bitmap, 0, bitmap.Height, combined.data(), edgeRow, laplacianRow, squareRow);
+  SketchCombine(source, bitmap, strength);
 }
 
 void LineArt(FrameBitmap& bitmap) {
   FrameBitmap blurred = bitmap;
   GaussianBlur(blurred, 2);
   // ClampRound(A * 256 / (B + 1)) in integers.
-  std::uint8_t* p = bitmap.Pixels.data();
-  const std::uint8_t* q = blurred.Pixels.data();
-  const std::size_t count = static_cast<std::size_t>(bitmap.Width) * bitmap.Height;
-  for (std::size_t i = 0; i < count; ++i, p += 3, q += 3) {
-    int dodged[3];
-    for (int c = 0; c < 3; ++c) {
-      const int divisor = q[c] + 1;
-      dodged[c] = ClampRoundDiv(p[c] * 256, divisor);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    std::uint8_t* p = bitmap.Row(begin);
+    const std::uint8_t* q = blurred.Row(begin);
+    const std::size_t count = static_cast<std::size_t>(bitmap.Width) * (end - begin);
+    for (std::size_t i = 0; i < count; ++i, p += 3, q += 3) {
+      int dodged[3];
+      for (int c = 0; c < 3; ++c) {
+        const int divisor = q[c] + 1;
+        dodged[c] = ClampRoundDiv(p[c] * 256, divisor);
+      }
+      const std::uint8_t ink = Luma(dodged[2], dodged[1], dodged[0]) < 246 ? 0 : 255;
+      p[0] = p[1] = p[2] = ink;
     }
-    const std::uint8_t ink = Luma(dodged[2], dodged[1], dodged[0]) < 246 ? 0 : 255;
-    p[0] = p[1] = p[2] = ink;
-  }
+  });
 }

@@ -16,6 +16,8 @@ void LaplacianSketch(FrameBitmap& bitmap);
 
 // 255 - ClampRound((255 - sqrt(A * B)) * strength / 100) of the two sketches.
 void SketchCombine(FrameBitmap& bitmap, int strength);
+// The same, of source into dest (sized to it), leaving source as it is.
+void SketchCombine(const FrameBitmap& source, FrameBitmap& dest, int strength);
 
 // A colour-dodge of the picture by its blur of sigma 2, then black where its
 // Luma is below 246 and white elsewhere.

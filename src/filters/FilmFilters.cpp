@@ -75,27 +75,31 @@ double NostalgicGamma(int v) {
 void NostalgicLook(FrameBitmap& bitmap, bool skyBlue) {
   // gammaOf[v * 256 + c]: channel c under the gamma of brightness v.
   std::vector<std::uint8_t> gammaOf(256 * 256);
-  for (int v = 0; v < 256; ++v) {
-    const double exponent = 1.0 / NostalgicGamma(v);
-    for (int c = 0; c < 256; ++c)
-      gammaOf[v * 256 + c] = static_cast<std::uint8_t>(exponent == 1.0 ? c : ClampRound(255.0 * std::pow(c / 255.0, exponent)));
-  }
+  ParallelRows(256, 16, [&](int begin, int end) {
+    for (int v = begin; v < end; ++v) {
+      const double exponent = 1.0 / NostalgicGamma(v);
+      for (int c = 0; c < 256; ++c)
+        gammaOf[v * 256 + c] = static_cast<std::uint8_t>(exponent == 1.0 ? c : ClampRound(255.0 * std::pow(c / 255.0, exponent)));
+    }
+  });
   const BlendTable mix = MakeLayerBlendTable(BlendMode::Overlay, 80);
   const Curve overlay = SelfBlendCurve(BlendMode::Overlay);
   const Curve afterMix = Chain(ContrastCurve(-0.4), overlay);
-  ParallelRows(bitmap.Height, [&](int begin, int end) {
-    for (int y = begin; y < end; ++y) {
-      std::uint8_t* p = bitmap.Row(y);
-      for (int x = 0; x < bitmap.Width; ++x, p += 3) {
-        const int v = std::max(p[0], std::max(p[1], p[2]));
-        const std::uint8_t* gamma = gammaOf.data() + v * 256;
-        for (int c = 0; c < 3; ++c) p[c] = afterMix[mix[p[c] * 256 + gamma[p[c]]]];
-      }
-      AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.4);
-    }
-  });
   const RgbColor tint = skyBlue ? RgbColor{135, 206, 235} : RgbColor{205, 133, 63};
-  AddNoiseAfterCurves(bitmap, Chain(Chain(overlay, TintCurves(tint, 75)), ContrastCurve(0.25)), 4);
+  // The pixel work, then the grain, whose draws are the look's only ones.
+  WorkThenGrain(bitmap, [&] {
+    ParallelRows(bitmap.Height, [&](int begin, int end) {
+      for (int y = begin; y < end; ++y) {
+        std::uint8_t* p = bitmap.Row(y);
+        for (int x = 0; x < bitmap.Width; ++x, p += 3) {
+          const int v = std::max(p[0], std::max(p[1], p[2]));
+          const std::uint8_t* gamma = gammaOf.data() + v * 256;
+          for (int c = 0; c < 3; ++c) p[c] = afterMix[mix[p[c] * 256 + gamma[p[c]]]];
+        }
+        AdjustHsvRow(bitmap.Row(y), bitmap.Width, 1.0, 0.4);
+      }
+    });
+  }, Chain(Chain(overlay, TintCurves(tint, 75)), ContrastCurve(0.25)), 4);
 }
 
 void NostalgicFilter(FrameBitmap& bitmap) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "bitmap/ParallelRows.h"
@@ -193,14 +194,16 @@ void BlurRows(RowOf rowOf, int width, int height, int sigma, Finish finish) {
   const int n = C * width;
   std::vector<float> columnSums(n);
   for (int e = 0; e < n; ++e) columnSums[e] = horizontal.sums[e / C];
-  std::vector<float> across(static_cast<std::size_t>(h) * n);
+  // Left unfilled: every value is written by the horizontal pass, whose
+  // bands also take the first touch of its pages.
+  const std::unique_ptr<float[]> across = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(h) * n);
   ParallelRows(h, [&](int begin, int end) {
     HorizontalScratch scratch;
     scratch.row.resize(n);
     scratch.acc.resize(n);
     scratch.sums = columnSums;
     for (int y = begin; y < end; ++y)
-      HorizontalRow<C>(rowOf(y), width, horizontal, scratch, across.data() + static_cast<std::size_t>(y) * n);
+      HorizontalRow<C>(rowOf(y), width, horizontal, scratch, across.get() + static_cast<std::size_t>(y) * n);
   });
   ParallelRows(h, [&](int begin, int end) {
     std::vector<const float*> inReach(2 * radius + 1);
@@ -209,7 +212,7 @@ void BlurRows(RowOf rowOf, int width, int height, int sigma, Finish finish) {
     for (int y = begin; y < end; ++y) {
       const int from = y - radius < 0 ? 0 : y - radius;
       const int to = y + radius > h - 1 ? h - 1 : y + radius;
-      for (int i = from; i <= to; ++i) inReach[i - from] = across.data() + static_cast<std::size_t>(i) * n;
+      for (int i = from; i <= to; ++i) inReach[i - from] = across.get() + static_cast<std::size_t>(i) * n;
       VerticalRow(inReach.data(), n, y, from, to, vertical, acc.data(), sums.data(), blurred.data());
       finish(y, blurred.data());
     }
@@ -241,9 +244,12 @@ std::array<std::uint8_t, 511> SoftFocusMix(double contrast) {
 
 // The first channel of every pixel, row after row.
 std::vector<std::uint8_t> GreyPlane(const FrameBitmap& bitmap) {
-  std::vector<std::uint8_t> plane(static_cast<std::size_t>(bitmap.Width) * bitmap.Height);
-  const std::uint8_t* p = bitmap.Pixels.data();
-  for (std::size_t i = 0; i < plane.size(); ++i, p += 3) plane[i] = *p;
+  const std::size_t w = static_cast<std::size_t>(bitmap.Width);
+  std::vector<std::uint8_t> plane(w * bitmap.Height);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    const std::uint8_t* p = bitmap.Row(begin);
+    for (std::size_t i = w * begin, last = w * end; i < last; ++i, p += 3) plane[i] = *p;
+  });
   return plane;
 }
 

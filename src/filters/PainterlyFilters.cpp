@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/BlendMode.h"
 #include "filters/ClampRound.h"
 #include "filters/Convolutions.h"
@@ -21,8 +22,8 @@ namespace {
 // The colour areas multiplied by their own sketch, then value and
 // saturation raised: the common end of filters 5 and 7.
 void DrawLinesOverColours(FrameBitmap& colours, int sketchStrength, double valueFactor) {
-  FrameBitmap lines = colours;
-  SketchCombine(lines, sketchStrength);
+  FrameBitmap lines;
+  SketchCombine(colours, lines, sketchStrength);
   LayerBlend(colours, lines, 100, BlendMode::Multiply, colours);
   AdjustHsv(colours, valueFactor, 1.2);
 }
@@ -67,24 +68,30 @@ void PaintedPosterFilter(FrameBitmap& bitmap) {
   const std::array<double, 256>& ramp = ToneRamp();
   const std::array<std::uint8_t, 256>& selfSoftLight = SelfSoftLight();
   std::vector<std::uint8_t> compressed(256 * 256);
-  for (int v = 0; v < 256; ++v) {
-    const double exponent = 1.0 / ramp[v];
-    for (int c = 0; c <= v; ++c)
-      compressed[v * 256 + c] = selfSoftLight[ClampRound(255.0 * std::pow(c / 255.0, exponent))];
-  }
-  FrameBitmap colour = bitmap;
-  FrameBitmap& brightness = bitmap;
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* g = brightness.Row(y);
-    std::uint8_t* c = colour.Row(y);
-    for (int x = 0; x < bitmap.Width; ++x, g += 3, c += 3) {
-      const std::uint8_t* curve = compressed.data() + std::max(c[0], std::max(c[1], c[2])) * 256;
-      c[0] = curve[c[0]];
-      c[1] = curve[c[1]];
-      c[2] = curve[c[2]];
-      g[0] = g[1] = g[2] = std::max(c[0], std::max(c[1], c[2]));
+  ParallelRows(256, 16, [&](int begin, int end) {
+    for (int v = begin; v < end; ++v) {
+      const double exponent = 1.0 / ramp[v];
+      for (int c = 0; c <= v; ++c)
+        compressed[v * 256 + c] = selfSoftLight[ClampRound(255.0 * std::pow(c / 255.0, exponent))];
     }
-  }
+  });
+  // The compressed colours go to a layer of their own, their largest
+  // channel back to the picture as its grey brightness.
+  FrameBitmap colour(bitmap.Width, bitmap.Height);
+  FrameBitmap& brightness = bitmap;
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* g = brightness.Row(y);
+      std::uint8_t* c = colour.Row(y);
+      for (int x = 0; x < bitmap.Width; ++x, g += 3, c += 3) {
+        const std::uint8_t* curve = compressed.data() + std::max(g[0], std::max(g[1], g[2])) * 256;
+        c[0] = curve[g[0]];
+        c[1] = curve[g[1]];
+        c[2] = curve[g[2]];
+        g[0] = g[1] = g[2] = std::max(c[0], std::max(c[1], c[2]));
+      }
+    }
+  });
   // The brightness layer stays grey through all of its steps.
   MixWithSoftFocus(brightness, 2, 0.25, true);
   Sharpen(brightness, 4);
@@ -95,19 +102,23 @@ void PaintedPosterFilter(FrameBitmap& bitmap) {
   // The colours of the mixed colour layer at the smoothed brightness.
   FrameBitmap hues = colour;
   MixWithSoftFocus(hues, 2, 0.0, false);
-  for (int y = 0; y < bitmap.Height; ++y) RecolourRow(hues.Row(y), brightness.Row(y), bitmap.Width);
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) RecolourRow(hues.Row(y), brightness.Row(y), bitmap.Width);
+  });
   // Two soft-light blends with the contrast-reduced colour layer, first as
   // the base and then as the top.
   const Curve lessContrast = ContrastCurve(-0.6);
   const BlendTable& softLight = *BlendTableFor(BlendMode::SoftLight);
-  for (int y = 0; y < bitmap.Height; ++y) {
-    std::uint8_t* g = brightness.Row(y);
-    const std::uint8_t* c = colour.Row(y);
-    for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) {
-      const int base = lessContrast[c[i]];
-      g[i] = softLight[softLight[base * 256 + g[i]] * 256 + base];
+  ParallelRows(bitmap.Height, [&](int begin, int end) {
+    for (int y = begin; y < end; ++y) {
+      std::uint8_t* g = brightness.Row(y);
+      const std::uint8_t* c = colour.Row(y);
+      for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) {
+        const int base = lessContrast[c[i]];
+        g[i] = softLight[softLight[base * 256 + g[i]] * 256 + base];
+      }
+      AdjustHsvRow(brightness.Row(y), bitmap.Width, 1.0, 0.9);
     }
-    AdjustHsvRow(brightness.Row(y), bitmap.Width, 1.0, 0.9);
-  }
+  });
   Sharpen(brightness, 6);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "bitmap/ParallelRows.h"
 #include "filters/ClampRound.h"
 
 // The byte loops of the window scores are exact whatever the compiler does
@@ -23,6 +24,51 @@ struct Window {
   int x0, y0, x1, y1;  // inclusive bounds
 };
 
+// The spread scores of the window rows begin..end-1 into scores (columns
+// per row): per source row, the max and min of each channel over side
+// columns from each corner column, kept for the side rows in reach (row y in
+// slot y mod side). A band starts its ring afresh, so bands are independent.
+BRINMORA_TARGET_CLONES
+void ScoreWindowRows(const FrameBitmap& source, int side, int columns, int begin, int end, std::uint16_t* scores) {
+  const std::size_t rowValues = static_cast<std::size_t>(columns) * 3;
+  std::vector<std::uint8_t> rowMax(rowValues * side), rowMin(rowValues * side);
+  auto spreadRow = [&](int y) {
+    const std::uint8_t* in = source.Row(y);
+    std::uint8_t* hi = rowMax.data() + rowValues * (y % side);
+    std::uint8_t* lo = rowMin.data() + rowValues * (y % side);
+    // A column offset at a time, so that each pass runs along the row.
+    std::memcpy(hi, in, rowValues);
+    std::memcpy(lo, in, rowValues);
+    for (int d = 1; d < side; ++d) {
+      const std::uint8_t* shifted = in + static_cast<std::size_t>(d) * 3;
+      for (std::size_t e = 0; e < rowValues; ++e) {
+        hi[e] = std::max(hi[e], shifted[e]);
+        lo[e] = std::min(lo[e], shifted[e]);
+      }
+    }
+  };
+  std::vector<std::uint8_t> mx(rowValues), mn(rowValues);
+  for (int y = begin; y < begin + side - 1; ++y) spreadRow(y);
+  for (int y0 = begin; y0 < end; ++y0) {
+    spreadRow(y0 + side - 1);
+    std::memcpy(mx.data(), rowMax.data() + rowValues * (y0 % side), rowValues);
+    std::memcpy(mn.data(), rowMin.data() + rowValues * (y0 % side), rowValues);
+    for (int d = 1; d < side; ++d) {
+      const std::uint8_t* hi = rowMax.data() + rowValues * ((y0 + d) % side);
+      const std::uint8_t* lo = rowMin.data() + rowValues * ((y0 + d) % side);
+      for (std::size_t e = 0; e < rowValues; ++e) {
+        mx[e] = std::max(mx[e], hi[e]);
+        mn[e] = std::min(mn[e], lo[e]);
+      }
+    }
+    std::uint16_t* out = scores + static_cast<std::size_t>(columns) * y0;
+    for (int x0 = 0; x0 < columns; ++x0) {
+      const std::size_t e = static_cast<std::size_t>(x0) * 3;
+      out[x0] = static_cast<std::uint16_t>((mx[e] - mn[e]) + (mx[e + 1] - mn[e + 1]) + (mx[e + 2] - mn[e + 2]));
+    }
+  }
+}
+
 // The spread score, (maxR - minR) + (maxG - minG) + (maxB - minB), of every
 // window that fits, indexed by its upper-left corner.
 class WindowScores {
@@ -34,47 +80,8 @@ class WindowScores {
       columns_ = rows_ = 0;
       return;
     }
-    const std::size_t rowValues = static_cast<std::size_t>(columns_) * 3;
-    // Per source row: max and min of each channel over side columns from
-    // each corner column, kept for the side rows in reach (row y in slot y
-    // mod side).
-    std::vector<std::uint8_t> rowMax(rowValues * side), rowMin(rowValues * side);
-    auto spreadRow = [&](int y) {
-      const std::uint8_t* in = source.Row(y);
-      std::uint8_t* hi = rowMax.data() + rowValues * (y % side);
-      std::uint8_t* lo = rowMin.data() + rowValues * (y % side);
-      // A column offset at a time, so that each pass runs along the row.
-      std::memcpy(hi, in, rowValues);
-      std::memcpy(lo, in, rowValues);
-      for (int d = 1; d < side; ++d) {
-        const std::uint8_t* shifted = in + static_cast<std::size_t>(d) * 3;
-        for (std::size_t e = 0; e < rowValues; ++e) {
-          hi[e] = std::max(hi[e], shifted[e]);
-          lo[e] = std::min(lo[e], shifted[e]);
-        }
-      }
-    };
     scores_ = std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(columns_) * rows_);
-    std::vector<std::uint8_t> mx(rowValues), mn(rowValues);
-    for (int y = 0; y < side - 1; ++y) spreadRow(y);
-    for (int y0 = 0; y0 < rows_; ++y0) {
-      spreadRow(y0 + side - 1);
-      std::memcpy(mx.data(), rowMax.data() + rowValues * (y0 % side), rowValues);
-      std::memcpy(mn.data(), rowMin.data() + rowValues * (y0 % side), rowValues);
-      for (int d = 1; d < side; ++d) {
-        const std::uint8_t* hi = rowMax.data() + rowValues * ((y0 + d) % side);
-        const std::uint8_t* lo = rowMin.data() + rowValues * ((y0 + d) % side);
-        for (std::size_t e = 0; e < rowValues; ++e) {
-          mx[e] = std::max(mx[e], hi[e]);
-          mn[e] = std::min(mn[e], lo[e]);
-        }
-      }
-      std::uint16_t* out = scores_.get() + static_cast<std::size_t>(columns_) * y0;
-      for (int x0 = 0; x0 < columns_; ++x0) {
-        const std::size_t e = static_cast<std::size_t>(x0) * 3;
-        out[x0] = static_cast<std::uint16_t>((mx[e] - mn[e]) + (mx[e + 1] - mn[e + 1]) + (mx[e + 2] - mn[e + 2]));
-      }
-    }
+    ParallelRows(rows_, [&](int begin, int end) { ScoreWindowRows(source, side, columns_, begin, end, scores_.get()); });
   }
 
   bool Fits(int x0, int y0) const { return x0 >= 0 && y0 >= 0 && x0 < columns_ && y0 < rows_; }
@@ -166,10 +173,38 @@ constexpr Lanes16 kBinIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
   return RoundHalfEvenDiv(bins.sums[modal], top >> 4);
 }
 
-// The rounded mean colour of every full window, by its upper-left corner:
-// column sums slide down the rows and window sums along the columns; the
-// rounded means come from a table of every possible sum.
+// The rounded mean colours of the window rows begin..end-1, by upper-left
+// corner: column sums slide down the rows and window sums along the
+// columns; the rounded means come from a table of every possible sum. A
+// band sums its first rows afresh, so bands are independent.
 BRINMORA_TARGET_CLONES
+void MeanWindowRows(const FrameBitmap& source, int side, int columns, const std::uint8_t* meanOf, int begin, int end,
+                    std::uint8_t* means) {
+  const int n = 3 * source.Width;
+  std::vector<int> columnSums(static_cast<std::size_t>(n), 0);
+  for (int y = begin; y < begin + side; ++y) {
+    const std::uint8_t* in = source.Row(y);
+    for (int e = 0; e < n; ++e) columnSums[e] += in[e];
+  }
+  for (int y0 = begin; y0 < end; ++y0) {
+    if (y0 > begin) {
+      const std::uint8_t* leaving = source.Row(y0 - 1);
+      const std::uint8_t* entering = source.Row(y0 + side - 1);
+      for (int e = 0; e < n; ++e) columnSums[e] += entering[e] - leaving[e];
+    }
+    int sums[3] = {0, 0, 0};
+    for (int x = 0; x < side; ++x)
+      for (int c = 0; c < 3; ++c) sums[c] += columnSums[x * 3 + c];
+    std::uint8_t* out = means + static_cast<std::size_t>(y0) * columns * 3;
+    for (int x0 = 0;; ++x0) {
+      for (int c = 0; c < 3; ++c) out[x0 * 3 + c] = meanOf[sums[c]];
+      if (x0 + 1 >= columns) break;
+      for (int c = 0; c < 3; ++c) sums[c] += columnSums[(x0 + side) * 3 + c] - columnSums[x0 * 3 + c];
+    }
+  }
+}
+
+// The rounded mean colour of every full window, by its upper-left corner.
 void MeansOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& means, int& columns) {
   columns = source.Width - side + 1;
   const int rows = source.Height - side + 1;
@@ -181,29 +216,10 @@ void MeansOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::ui
   std::vector<std::uint8_t> meanOf(static_cast<std::size_t>(area) * 255 + 1);
   for (std::size_t sum = 0; sum < meanOf.size(); ++sum)
     meanOf[sum] = static_cast<std::uint8_t>(RoundHalfEvenDiv(static_cast<int>(sum), area));
-  const int n = 3 * source.Width;
-  std::vector<int> columnSums(static_cast<std::size_t>(n), 0);
-  for (int y = 0; y < side; ++y) {
-    const std::uint8_t* in = source.Row(y);
-    for (int e = 0; e < n; ++e) columnSums[e] += in[e];
-  }
   means = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(columns) * rows * 3);
-  for (int y0 = 0; y0 < rows; ++y0) {
-    if (y0 > 0) {
-      const std::uint8_t* leaving = source.Row(y0 - 1);
-      const std::uint8_t* entering = source.Row(y0 + side - 1);
-      for (int e = 0; e < n; ++e) columnSums[e] += entering[e] - leaving[e];
-    }
-    int sums[3] = {0, 0, 0};
-    for (int x = 0; x < side; ++x)
-      for (int c = 0; c < 3; ++c) sums[c] += columnSums[x * 3 + c];
-    std::uint8_t* out = means.get() + static_cast<std::size_t>(y0) * columns * 3;
-    for (int x0 = 0;; ++x0) {
-      for (int c = 0; c < 3; ++c) out[x0 * 3 + c] = meanOf[sums[c]];
-      if (x0 + 1 >= columns) break;
-      for (int c = 0; c < 3; ++c) sums[c] += columnSums[(x0 + side) * 3 + c] - columnSums[x0 * 3 + c];
-    }
-  }
+  ParallelRows(rows, [&](int begin, int end) {
+    MeanWindowRows(source, side, columns, meanOf.data(), begin, end, means.get());
+  });
 }
 
 // The rounded mean colour of an arbitrary (clipped) window, summed directly.
@@ -221,20 +237,20 @@ void MeanOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) {
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(RoundHalfEvenDiv(sums[c], count));
 }
 
+// Rows begin..end-1 of the smoothed picture: each pixel takes the colour
+// of its chosen window, by table for full windows.
 BRINMORA_TARGET_CLONES
-void QuadrantSmoothPass(const FrameBitmap& source, FrameBitmap& out, int r) {
-  const WindowScores scores(source, r + 1);
-  std::unique_ptr<std::uint8_t[]> means;
-  int columns = 0;
-  MeansOfWindows(source, r + 1, means, columns);
-  for (int y = 0; y < source.Height; ++y) {
+void ChosenWindowRows(const WindowScores& scores, const FrameBitmap& source, const std::uint8_t* colours, int columns,
+                      int r, void (*clipped)(const FrameBitmap&, const Window&, std::uint8_t*), FrameBitmap& out,
+                      int begin, int end) {
+  for (int y = begin; y < end; ++y) {
     for (int x = 0; x < source.Width; ++x) {
       const Window w = ChooseWindow(scores, source, x, y, r);
       std::uint8_t* o = out.At(x, y);
       if (w.x1 - w.x0 == r && w.y1 - w.y0 == r) {
-        std::memcpy(o, means.get() + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
+        std::memcpy(o, colours + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
       } else {
-        MeanOf(source, w, o);
+        clipped(source, w, o);
       }
     }
   }
@@ -265,27 +281,21 @@ struct StoredBins {
   std::memcpy(s.sums, &b.sums, sizeof b.sums);
 }
 
-// The oil colour of every full window, by its upper-left corner: the bins
-// of a window are the sum of its columns' bins, and both slide, so each
-// step adds and removes one value per column and one column per window.
+// The oil colours of the window rows begin..end-1, by upper-left corner:
+// the bins of a window are the sum of its columns' bins, and both slide, so
+// each step adds and removes one value per column and one column per window.
+// A band counts its first rows afresh, so bands are independent.
 BRINMORA_TARGET_CLONES
-void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& colours, int& columns) {
-  columns = source.Width - side + 1;
-  const int rows = source.Height - side + 1;
-  if (columns <= 0 || rows <= 0) {
-    columns = 0;
-    return;
-  }
+void OilColourWindowRows(const FrameBitmap& source, int side, int columns, StoredBins* columnBins, int begin, int end,
+                         std::uint8_t* colours) {
   const int w = source.Width;
-  colours = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(columns) * rows * 3);
-  std::vector<StoredBins> columnBins(static_cast<std::size_t>(w) * 3, StoredBins{});
   for (int e = 0; e < 3 * w; ++e) {
-    ValueBins bins = Load(columnBins[e]);
-    for (int y = 0; y < side; ++y) AddValue(bins, source.Row(y)[e]);
+    ValueBins bins{Lanes16{}, Lanes16{}};
+    for (int y = begin; y < begin + side; ++y) AddValue(bins, source.Row(y)[e]);
     Store(columnBins[e], bins);
   }
-  for (int y0 = 0; y0 < rows; ++y0) {
-    if (y0 > 0) {
+  for (int y0 = begin; y0 < end; ++y0) {
+    if (y0 > begin) {
       const std::uint8_t* leaving = source.Row(y0 - 1);
       const std::uint8_t* entering = source.Row(y0 + side - 1);
       for (int e = 0; e < 3 * w; ++e) {
@@ -302,7 +312,7 @@ void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<st
         window[c].keys += column.keys;
         window[c].sums += column.sums;
       }
-    std::uint8_t* out = colours.get() + static_cast<std::size_t>(y0) * columns * 3;
+    std::uint8_t* out = colours + static_cast<std::size_t>(y0) * columns * 3;
     for (int x0 = 0;; ++x0) {
       for (int c = 0; c < 3; ++c) out[x0 * 3 + c] = static_cast<std::uint8_t>(ModalMean(window[c]));
       if (x0 + 1 >= columns) break;
@@ -316,6 +326,21 @@ void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<st
   }
 }
 
+// The oil colour of every full window, by its upper-left corner.
+void OilColoursOfWindows(const FrameBitmap& source, int side, std::unique_ptr<std::uint8_t[]>& colours, int& columns) {
+  columns = source.Width - side + 1;
+  const int rows = source.Height - side + 1;
+  if (columns <= 0 || rows <= 0) {
+    columns = 0;
+    return;
+  }
+  colours = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(columns) * rows * 3);
+  ParallelRows(rows, [&](int begin, int end) {
+    std::vector<StoredBins> columnBins(static_cast<std::size_t>(source.Width) * 3);
+    OilColourWindowRows(source, side, columns, columnBins.data(), begin, end, colours.get());
+  });
+}
+
 // The oil colour of an arbitrary (clipped) window, counted directly.
 void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) {
   ValueBins bins[3] = {EmptyBins(), EmptyBins(), EmptyBins()};
@@ -327,35 +352,30 @@ void OilColourOf(const FrameBitmap& source, const Window& w, std::uint8_t* out) 
   for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(ModalMean(bins[c]));
 }
 
-BRINMORA_TARGET_CLONES
-void OilPaintPass(const FrameBitmap& source, FrameBitmap& out, int r) {
+using WindowColours = void (*)(const FrameBitmap&, int, std::unique_ptr<std::uint8_t[]>&, int&);
+using ClippedColour = void (*)(const FrameBitmap&, const Window&, std::uint8_t*);
+
+// The picture with every pixel in the colour of its chosen window: the
+// colours of the full windows by table, of clipped ones counted directly.
+void SmoothBitmap(FrameBitmap& bitmap, int r, WindowColours windowColours, ClippedColour clipped) {
+  const FrameBitmap source = bitmap;
   const WindowScores scores(source, r + 1);
   std::unique_ptr<std::uint8_t[]> colours;
   int columns = 0;
-  OilColoursOfWindows(source, r + 1, colours, columns);
-  for (int y = 0; y < source.Height; ++y) {
-    for (int x = 0; x < source.Width; ++x) {
-      const Window w = ChooseWindow(scores, source, x, y, r);
-      std::uint8_t* o = out.At(x, y);
-      if (w.x1 - w.x0 == r && w.y1 - w.y0 == r) {
-        std::memcpy(o, colours.get() + (static_cast<std::size_t>(w.y0) * columns + w.x0) * 3, 3);
-      } else {
-        OilColourOf(source, w, o);
-      }
-    }
-  }
+  windowColours(source, r + 1, colours, columns);
+  ParallelRows(source.Height, [&](int begin, int end) {
+    ChosenWindowRows(scores, source, colours.get(), columns, r, clipped, bitmap, begin, end);
+  });
 }
 
 }  // namespace
 
 void QuadrantSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
-  const FrameBitmap source = bitmap;
-  QuadrantSmoothPass(source, bitmap, radius);
+  SmoothBitmap(bitmap, radius, MeansOfWindows, MeanOf);
 }
 
 void OilPaintSmooth(FrameBitmap& bitmap, int radius) {
   if (radius < 1 || radius > 10 || bitmap.Empty()) return;
-  const FrameBitmap source = bitmap;
-  OilPaintPass(source, bitmap, radius);
+  SmoothBitmap(bitmap, radius, OilColoursOfWindows, OilColourOf);
 }

@@ -79,6 +79,16 @@ TEST(FramedResult, MarginsAndTheIncreaseException) {
   EXPECT_EQ(pile.Width, 1422);
 }
 
+TEST(FramedResult, AnEmptyPictureBecomesTheBorderAlone) {
+  for (int margin : {0, 3}) {
+    FrameBitmap empty;
+    FilterContext context;
+    context.FrameMargin = margin;
+    FramedResult(empty, context);
+    EXPECT_EQ(empty, ref::Uniform(2 * margin, 2 * margin, 255, 255, 255)) << margin;
+  }
+}
+
 FilterChecks Checked(std::initializer_list<int> indices) {
   FilterChecks checks{};
   for (int i : indices) checks[i] = true;

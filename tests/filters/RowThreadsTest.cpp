@@ -1,17 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <thread>
 
 #include "filters/ApplyFilter.h"
 #include "filters/BlendMode.h"
+#include "filters/CameraFilters.h"
 #include "filters/Convolutions.h"
 #include "filters/FilmFilters.h"
+#include "filters/GreyToneFilters.h"
 #include "filters/GaussianBlur.h"
 #include "filters/HsvOperations.h"
+#include "filters/PainterlyFilters.h"
+#include "filters/PartColorFilter.h"
 #include "filters/QuadrantSmooth.h"
 #include "filters/Sharpen.h"
+#include "filters/WorkBesideDraws.h"
 #include "platform/Random.h"
 #include "support/ScopedRowThreads.h"
+#include "transitions/TransitionKind.h"
 
 namespace {
 
@@ -61,6 +69,53 @@ TEST(RowThreads, EveryFilterIsTheSameOnOneThreadAndOnSeveral) {
   // Every look of the filters that draw one.
   for (int c = 0; c < 6; ++c) ExpectSameOnSeveralThreads([&](FrameBitmap& b) { CrossProcessLook(b, c); });
   for (bool sky : {false, true}) ExpectSameOnSeveralThreads([&](FrameBitmap& b) { NostalgicLook(b, sky); });
+  for (int t = 0; t < 7; ++t)
+    ExpectSameOnSeveralThreads([&](FrameBitmap& b) { ToyCameraLook(b, context, RgbColor{0, 0, 0}, 24, t); });
+}
+
+TEST(RowThreads, TheFilterVariantsAreTheSameOnOneThreadAndOnSeveral) {
+  FilterContext single;  // not running: the single pop form, the toy camera's wide radius
+  FilterContext running;
+  running.SlideshowRunning = true;
+  running.ActiveTransition = 2;  // not the growing transition: the pop grid
+  running.ScreenWidth = 200;
+  running.ScreenHeight = 150;
+  FilterContext polaroid = running;  // the growing transition's polaroid frame: the narrow radius, no border
+  polaroid.ActiveTransition = static_cast<int>(TransitionKind::Increase);
+  polaroid.IncFrame = 2;
+  PsychedelicDraw across;
+  across.C1 = {20, 140, 60};
+  across.C2 = {143, 16, 100};
+  across.C3 = {70, 90, 16};
+  PsychedelicDraw down = across;
+  down.Vertical = !across.Vertical;
+  const struct {
+    const char* name;
+    std::function<void(FrameBitmap&)> op;
+  } cases[] = {
+      {"oil paint radius 2", [](FrameBitmap& b) { OilPaintFilter(b, 2); }},
+      {"television with ghost", [](FrameBitmap& b) { TelevisionFilter(b, true); }},
+      {"television without ghost", [](FrameBitmap& b) { TelevisionFilter(b, false); }},
+      {"monotone with soft light", [](FrameBitmap& b) { MonotoneFilter(b, true); }},
+      {"monotone without soft light", [](FrameBitmap& b) { MonotoneFilter(b, false); }},
+      {"sepia without soft light", [](FrameBitmap& b) { SepiaFilter(b, false); }},
+      {"part colour, red kept", [](FrameBitmap& b) { PartColorLook(b, 3); }},
+      {"part colour, red grey", [](FrameBitmap& b) { PartColorLook(b, 4); }},
+      {"part colour filter", [](FrameBitmap& b) { PartColorFilter(b); }},
+      {"psychedelic filter", [](FrameBitmap& b) { PsychedelicFilter(b); }},
+      {"psychedelic across", [&](FrameBitmap& b) { PsychedelicLook(b, across); }},
+      {"psychedelic down", [&](FrameBitmap& b) { PsychedelicLook(b, down); }},
+      {"fake HDR", [](FrameBitmap& b) { FakeHdrFilter(b); }},
+      {"pop single", [&](FrameBitmap& b) { PopFilter(b, single); }},
+      {"pop grid", [&](FrameBitmap& b) { PopFilter(b, running); }},
+      {"toy camera, not running", [&](FrameBitmap& b) { ToyCameraFilter(b, single, RgbColor{30, 0, 90}, 60); }},
+      {"toy camera, polaroid frame", [&](FrameBitmap& b) { ToyCameraFilter(b, polaroid, RgbColor{0, 0, 0}, 24); }},
+      {"painted poster", [](FrameBitmap& b) { PaintedPosterFilter(b); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExpectSameOnSeveralThreads(c.op);
+  }
 }
 
 TEST(RowThreads, TheSharedPixelOperationsAreTheSameOnOneThreadAndOnSeveral) {
@@ -78,8 +133,15 @@ TEST(RowThreads, TheSharedPixelOperationsAreTheSameOnOneThreadAndOnSeveral) {
       {"edge sketch", [](FrameBitmap& b) { EdgeSketch(b); }},
       {"laplacian sketch", [](FrameBitmap& b) { LaplacianSketch(b); }},
       {"line art", [](FrameBitmap& b) { LineArt(b); }},
+      {"hard sharpen 3", [](FrameBitmap& b) { HardSharpen(b, 3); }},
+      {"combined sketch", [](FrameBitmap& b) { SketchCombine(b, 55); }},
+      {"grey blur", [](FrameBitmap& b) { GaussianBlurGrey(b, 8); }},
+      {"grey soft focus", [](FrameBitmap& b) { SoftFocusGrey(b, 3, 0.25); }},
       {"quadrant smooth", [](FrameBitmap& b) { QuadrantSmooth(b, 4); }},
+      // Windows taller than a band, so every band reads rows of the next.
+      {"quadrant smooth 10", [](FrameBitmap& b) { QuadrantSmooth(b, 10); }},
       {"oil paint", [](FrameBitmap& b) { OilPaintSmooth(b, 3); }},
+      {"oil paint 10", [](FrameBitmap& b) { OilPaintSmooth(b, 10); }},
       {"posterize", [](FrameBitmap& b) { Posterize(b, 5); }},
       {"hsv", [](FrameBitmap& b) { AdjustHsv(b, 1.2, 0.7); }},
       {"overlay at 40 %", [](FrameBitmap& b) { LayerBlend(b, Busy(131, 97), 40, BlendMode::Overlay, b); }},
@@ -88,5 +150,16 @@ TEST(RowThreads, TheSharedPixelOperationsAreTheSameOnOneThreadAndOnSeveral) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ExpectSameOnSeveralThreads(c.op);
+  }
+}
+
+TEST(RowThreads, TheDrawsBesideTheWorkStayOnTheCallingThreadAndAFailureOfTheWorkReachesTheCaller) {
+  for (int threads : {1, 2}) {
+    SCOPED_TRACE(threads);
+    ScopedRowThreads scope(threads);
+    std::thread::id drawThread;
+    EXPECT_THROW(RunWorkBesideDraws([] { throw std::bad_alloc(); }, [&] { drawThread = std::this_thread::get_id(); }),
+                 std::bad_alloc);
+    EXPECT_EQ(drawThread, std::this_thread::get_id());
   }
 }
