@@ -98,25 +98,6 @@ bool IsDataFolderRow(DataListKind kind, const ListEntry& entry) {
   return kind == DataListKind::Folders ? location == kDataFolderMarker : location.startsWith(kDataFolderMarker);
 }
 
-DataFolderMenuState ComputeDataFolderMenuState(RunMode mode, DataListKind kind, const QList<ListEntry>& rows,
-                                               const QList<int>& selectedRows) {
-  DataFolderMenuState state;
-  const QList<int> selected = SortedValidRows(selectedRows, rows.size());
-  if (mode != RunMode::CdMaking) {
-    state.OpenSelectedFolder = selected.size() == 1;
-    return state;
-  }
-  state.OpenDataFolder = true;
-  if (selected.isEmpty()) return state;
-  state.OpenSelectedFolder = selected.size() == 1;
-  const auto inData = [&](int row) { return IsDataFolderRow(kind, rows[row]); };
-  const bool all = std::all_of(selected.begin(), selected.end(), inData);
-  const bool none = std::none_of(selected.begin(), selected.end(), inData);
-  state.DeleteFromDataFolder = all;
-  state.CopyToDataFolder = none;
-  return state;
-}
-
 DataFolderCommands::DataFolderCommands(SlideshowLibrary& library, UserDialogs& dialogs, SlideshowLibraryView* view,
                                        ProgressWindow* progress)
     : library_(library), dialogs_(dialogs), view_(view), progress_(progress) {}

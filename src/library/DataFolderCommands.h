@@ -21,17 +21,6 @@ enum class DataListKind { Folders, Music };
 // music row when its Location begins with it.
 bool IsDataFolderRow(DataListKind kind, const ListEntry& entry);
 
-// Which of the four data-folder items of the list context menu are shown
-// (hidden items are also disabled).
-struct DataFolderMenuState {
-  bool OpenDataFolder = false;
-  bool OpenSelectedFolder = false;
-  bool CopyToDataFolder = false;
-  bool DeleteFromDataFolder = false;
-};
-DataFolderMenuState ComputeDataFolderMenuState(RunMode mode, DataListKind kind, const QList<ListEntry>& rows,
-                                               const QList<int>& selectedRows);
-
 class DataFolderCommands {
  public:
   // view may be null; progress may be null (no window shown).

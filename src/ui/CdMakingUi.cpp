@@ -1,7 +1,5 @@
 #include "ui/CdMakingUi.h"
 
-#include "ui/LibraryTabs.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -11,6 +9,8 @@
 #include "cdmaking/WorkFolder.h"
 #include "library/AppSettings.h"
 #include "platform/Paths.h"
+#include "ui/EntryListView.h"
+#include "ui/LibraryTabs.h"
 #include "ui/ProgressWindowPort.h"
 #include "ui/QtShellLauncher.h"
 #include "ui/TfrmCDMakeCheck.h"
@@ -31,13 +31,6 @@ CdMakingUi::CdMakingUi(TfrmMain& main)
       shell_(ownShell_.get()),
       progress_(std::make_unique<ProgressWindowPort>(nullptr, &main)),
       commands_(std::make_unique<DataFolderCommands>(main.Library(), main.Dialogs(), &main, progress_.get())) {
-  popupList_ = new QMenu(&main);
-  popupList_->setObjectName(QStringLiteral("PopupList"));
-  items_ = AddDataFolderItems(popupList_);
-  connect(items_.pmnOpenDir, &QAction::triggered, this, &CdMakingUi::pmnOpenDirClick);
-  connect(items_.pmnCopyToDir, &QAction::triggered, this, &CdMakingUi::pmnCopyToDirClick);
-  connect(items_.pmnDelFromDir, &QAction::triggered, this, &CdMakingUi::pmnDelFromDirClick);
-
   const MainMenuActions& menu = main.Menu();
   for (QAction* action : {menu.mnMakeWorkDir, menu.mnParentExe, menu.CD1, menu.mnCDMakeClose})
     action->setEnabled(true);
@@ -49,16 +42,13 @@ CdMakingUi::CdMakingUi(TfrmMain& main)
   // The copy and delete items of the lists' context menu run the data-folder
   // commands on the list the menu was opened on.
   if (LibraryTabs* tabs = main.LibraryTabCommands()) {
-    auto listOfMenu = [&main, tabs] {
-      return tabs->MenuKind() == ListKind::Folders ? main.Tabs().lvDirList : main.Tabs().lvBGMList;
-    };
-    connect(tabs->ContextMenu().pmnCopyDataDir, &QAction::triggered, this, [this, listOfMenu] {
-      menuList_ = listOfMenu();
-      pmnCopyToDirClick();
+    connect(tabs->ContextMenu().pmnCopyDataDir, &QAction::triggered, this, [this, tabs] {
+      QTreeWidget* list = ListOfKind(tabs->MenuKind());
+      commands_->CopyToDataFolder(KindOf(list), ReadEntryListSelection(list));
     });
-    connect(tabs->ContextMenu().pmnDelDataDir, &QAction::triggered, this, [this, listOfMenu] {
-      menuList_ = listOfMenu();
-      pmnDelFromDirClick();
+    connect(tabs->ContextMenu().pmnDelDataDir, &QAction::triggered, this, [this, tabs] {
+      QTreeWidget* list = ListOfKind(tabs->MenuKind());
+      commands_->DeleteFromDataFolder(KindOf(list), ReadEntryListSelection(list));
     });
   }
 }
@@ -166,30 +156,10 @@ void CdMakingUi::ShowListReport(const QStringList& report) { CheckDialog()->Show
 
 // ---- the list context menu ------------------------------------------------------------
 
+QTreeWidget* CdMakingUi::ListOfKind(ListKind kind) const {
+  return kind == ListKind::Folders ? main_.Tabs().lvDirList : main_.Tabs().lvBGMList;
+}
+
 DataListKind CdMakingUi::KindOf(const QTreeWidget* list) const {
   return list == main_.Tabs().lvBGMList ? DataListKind::Music : DataListKind::Folders;
-}
-
-void CdMakingUi::PopupListPopup(QTreeWidget* list) {
-  menuList_ = list;
-  const DataListKind kind = KindOf(list);
-  const QList<ListEntry>& rows = kind == DataListKind::Folders ? main_.Library().Folders() : main_.Library().Bgms();
-  const DataFolderMenuState state =
-      ComputeDataFolderMenuState(main_.Library().Mode(), kind, rows, SelectionOf(list).Rows);
-  ShowDataFolderItems(items_, kind, state);
-}
-
-void CdMakingUi::pmnOpenDirClick() {
-  if (!menuList_) return;
-  const QString folder = commands_->DataFolderPath(KindOf(menuList_));
-  CreateFolder(folder);
-  shell_->OpenFolder(WithoutTrailingSeparator(folder));
-}
-
-void CdMakingUi::pmnCopyToDirClick() {
-  if (menuList_) commands_->CopyToDataFolder(KindOf(menuList_), SelectionOf(menuList_));
-}
-
-void CdMakingUi::pmnDelFromDirClick() {
-  if (menuList_) commands_->DeleteFromDataFolder(KindOf(menuList_), SelectionOf(menuList_));
 }

@@ -10,7 +10,7 @@
 #include "cdmaking/CdFinish.h"
 #include "cdmaking/WorkFolder.h"
 #include "library/DataFolderCommands.h"
-#include "ui/DataFolderMenu.h"
+#include "library/ListKind.h"
 
 class QMenu;
 class QPoint;
@@ -45,8 +45,6 @@ class CdMakingUi : public QObject, public CdFinishDialogs {
   // True while a data-folder command runs.
   bool IsBusy() const { return commands_->IsBusy(); }
 
-  QMenu* ListMenu() const { return popupList_; }
-  const DataFolderMenuItems& DataFolderItems() const { return items_; }
   TfrmWork* WorkDialog();
   TfrmCDMakeClose* CloseDialog();
   TfrmCDMakeCheck* CheckDialog();
@@ -57,11 +55,6 @@ class CdMakingUi : public QObject, public CdFinishDialogs {
   void mnParentExeClick();
   void CD1Click();
   void mnCDMakeCloseClick();
-  // Prepares the list context menu for a list (captions, shown items).
-  void PopupListPopup(QTreeWidget* list);
-  void pmnOpenDirClick();
-  void pmnCopyToDirClick();
-  void pmnDelFromDirClick();
 
   // CdFinishDialogs
   CdEndChoice AskEndOfWork() override;
@@ -69,6 +62,7 @@ class CdMakingUi : public QObject, public CdFinishDialogs {
 
  private:
   bool MakeWorkDir(const WorkFolderRequest& request);
+  QTreeWidget* ListOfKind(ListKind kind) const;
   DataListKind KindOf(const QTreeWidget* list) const;
 
   TfrmMain& main_;
@@ -79,8 +73,5 @@ class CdMakingUi : public QObject, public CdFinishDialogs {
   TfrmCDMakeCheck* check_ = nullptr;
   std::unique_ptr<ProgressWindowPort> progress_;
   std::unique_ptr<DataFolderCommands> commands_;
-  QMenu* popupList_ = nullptr;
-  DataFolderMenuItems items_;
-  QTreeWidget* menuList_ = nullptr;  // the list the context menu opened on
   QString createdWorkFolder_;
 };

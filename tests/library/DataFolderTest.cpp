@@ -272,29 +272,8 @@ TEST(DataFolderCommandsDuringEdits, RowsChangedMeanwhileAreLeftAlone) {
   EXPECT_TRUE(QFileInfo::exists(root + "CD/SlideShow/旅行/IMG/Park/1.jpg"));
 }
 
-TEST(DataFolderMenu, ItemsShownPerModeAndSelection) {
-  const QList<ListEntry> rows = {{true, "A", "/p"}, {true, "B", "(データフォルダ)"}, {true, "C", "(データフォルダ)"}};
-  struct Case {
-    RunMode mode;
-    QList<int> selected;
-    bool openData, openSelected, copy, remove;
-  };
-  const Case cases[] = {
-      {RunMode::Normal, {0}, false, true, false, false},
-      {RunMode::Normal, {0, 1}, false, false, false, false},
-      {RunMode::CdMaking, {}, true, false, false, false},
-      {RunMode::CdMaking, {0}, true, true, true, false},
-      {RunMode::CdMaking, {1}, true, true, false, true},
-      {RunMode::CdMaking, {1, 2}, true, false, false, true},
-      {RunMode::CdMaking, {0, 1}, true, false, false, false},
-  };
-  for (const Case& c : cases) {
-    const DataFolderMenuState s = ComputeDataFolderMenuState(c.mode, DataListKind::Folders, rows, c.selected);
-    EXPECT_EQ(s.OpenDataFolder, c.openData);
-    EXPECT_EQ(s.OpenSelectedFolder, c.openSelected);
-    EXPECT_EQ(s.CopyToDataFolder, c.copy);
-    EXPECT_EQ(s.DeleteFromDataFolder, c.remove);
-  }
+// A music row lies in the data folder below the marker; a folder row only at it.
+TEST(DataFolderRows, MusicBelowTheMarkerFoldersOnlyAtIt) {
   EXPECT_TRUE(IsDataFolderRow(DataListKind::Music, {true, "a.mp3", "(データフォルダ)\\Album"}));
   EXPECT_FALSE(IsDataFolderRow(DataListKind::Folders, {true, "a", "(データフォルダ)\\Album"}));
 }

@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include "ui/CdMakingUi.h"
+#include "ui/LibraryTabs.h"
+#include "ui/ListContextMenu.h"
 #include "ui/ProgressWindowPort.h"
 #include "ui/TfrmCDMakeCheck.h"
 #include "ui/TfrmCDMakeClose.h"
@@ -34,6 +36,14 @@ StartUpContext ContextFor(RunMode mode) {
   return context;
 }
 
+// The lists' context menu as a right click opens it; closed again at once.
+const ListContextMenu& OpenListMenu(TfrmMain& window, QTreeWidget* list) {
+  emit list->customContextMenuRequested(QPoint(4, 4));
+  const ListContextMenu& menu = window.LibraryTabCommands()->ContextMenu();
+  menu.PopupList->close();
+  return menu;
+}
+
 TEST(CdMakingWindows, ListContextMenuFollowsModeAndSelection) {
   TfrmMain window;
   window.Library().SetRunMode(RunMode::CdMaking);
@@ -43,29 +53,27 @@ TEST(CdMakingWindows, ListContextMenuFollowsModeAndSelection) {
   window.Library().Folders() = {{true, QStringLiteral("Trip"), QStringLiteral("/photos")},
                                 {true, QStringLiteral("旅行"), QStringLiteral("(データフォルダ)")}};
   window.FolderListChanged();
-  const DataFolderMenuItems& items = window.CdMaking().DataFolderItems();
 
   list->clearSelection();
   list->topLevelItem(0)->setSelected(true);
-  window.CdMaking().PopupListPopup(list);
-  EXPECT_TRUE(items.pmnCopyToDir->isVisible());
-  EXPECT_EQ(items.pmnCopyToDir->text(), QStringLiteral("データフォルダ（IMG）へコピー(&C)"));
-  EXPECT_FALSE(items.pmnDelFromDir->isVisible());
-  EXPECT_FALSE(items.pmnDelFromDir->isEnabled());
+  const ListContextMenu& items = OpenListMenu(window, list);
+  EXPECT_TRUE(items.pmnCopyDataDir->isVisible());
+  EXPECT_EQ(items.pmnCopyDataDir->text(), QStringLiteral("データフォルダ（IMG）へコピー(&C)"));
+  EXPECT_FALSE(items.pmnDelDataDir->isVisible());
 
   list->selectAll();
-  window.CdMaking().PopupListPopup(list);
-  EXPECT_FALSE(items.pmnCopyToDir->isVisible());
-  EXPECT_FALSE(items.pmnDelFromDir->isVisible());
+  OpenListMenu(window, list);
+  EXPECT_FALSE(items.pmnCopyDataDir->isVisible());
+  EXPECT_FALSE(items.pmnDelDataDir->isVisible());
   EXPECT_TRUE(items.pmnOpenDir->isVisible());
   EXPECT_EQ(items.pmnOpenDir->text(), QStringLiteral("データフォルダ（IMG）を開く(&I)"));
 
   window.Library().Bgms() = {{true, QStringLiteral("a.mp3"), QStringLiteral("(データフォルダ)\\Album")}};
   window.BgmListChanged();
   window.Tabs().lvBGMList->selectAll();
-  window.CdMaking().PopupListPopup(window.Tabs().lvBGMList);
-  EXPECT_TRUE(items.pmnDelFromDir->isVisible());
-  EXPECT_EQ(items.pmnDelFromDir->text(), QStringLiteral("データフォルダ（BGM）から削除(&D)"));
+  OpenListMenu(window, window.Tabs().lvBGMList);
+  EXPECT_TRUE(items.pmnDelDataDir->isVisible());
+  EXPECT_EQ(items.pmnDelDataDir->text(), QStringLiteral("データフォルダ（BGM）から削除(&D)"));
 
   TfrmMain player;
   player.ApplyRunMode(ContextFor(RunMode::CdPlay));
