@@ -144,6 +144,28 @@ PlannedSlide NextInList(const ImageShowPosition& position) {
 
 }  // namespace
 
+// On the worker, with the decoded picture: reads the orientation, fits the
+// picture and, for filter >= 0, filters it. Draws no random numbers (filter is
+// repeatable or -1). Any failure leaves the picture empty: the show then
+// fits it itself and reports what goes wrong.
+void ImageShow::PrepareAhead(Prefitted& fitted, const FrameBitmap& decoded, const QString& file, int filter,
+                             const FilterContext& planned, ColorRef background) {
+  if (fitted.MonitorWidth <= 0 || fitted.MonitorHeight <= 0) return;
+  try {
+    TExifInfo exif;
+    fitted.Orientation = ReadOrientation(exif, file);
+    FilterContext context = planned;
+    const ScreenLayout layout{fitted.MonitorWidth, fitted.MonitorHeight, background, std::max(filter, 0)};
+    PrepareSlideContext(decoded, fitted.Orientation, layout, context);
+    fitted.Picture = FitSlide(decoded, fitted.Orientation, context);
+    if (filter >= 0) ApplyFilter(filter, fitted.Picture, context);
+    fitted.Filter = filter;
+    fitted.Context = context;
+  } catch (...) {
+    fitted.Picture = FrameBitmap();
+  }
+}
+
 void ImageShow::Prefetch(const ImageShowPosition& position) {
   const PlannedSlide plan = PlanNext ? PlanNext() : NextInList(position);
   prefetchKey_ = plan.Key;
@@ -174,21 +196,7 @@ void ImageShow::Prefetch(const ImageShowPosition& position) {
   const int filter = filterAhead ? plan.Filter : -1;
   pendingFitted_ = fitted;
   auto fit = [fitted, file, filter, planned, background = Settings.Background](FrameBitmap& decoded) {
-    if (fitted->MonitorWidth <= 0 || fitted->MonitorHeight <= 0) return;
-    try {
-      TExifInfo exif;
-      fitted->Orientation = ReadOrientation(exif, file);
-      FilterContext context = planned;
-      const ScreenLayout layout{fitted->MonitorWidth, fitted->MonitorHeight, background, std::max(filter, 0)};
-      PrepareSlideContext(decoded, fitted->Orientation, layout, context);
-      fitted->Picture = FitSlide(decoded, fitted->Orientation, context);
-      if (filter >= 0) ApplyFilter(filter, fitted->Picture, context);
-      fitted->Filter = filter;
-      fitted->Context = context;
-    } catch (...) {
-      // The show fits the picture itself and reports what goes wrong then.
-      fitted->Picture = FrameBitmap();
-    }
+    PrepareAhead(*fitted, decoded, file, filter, planned, background);
   };
   prefetchRequest_ = Decoder->Start(
       file, options, [this](DecodeResult result) { TakePrefetch(std::move(result)); }, std::move(fit));

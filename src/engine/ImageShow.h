@@ -106,6 +106,8 @@ class ImageShow {
     FilterContext Context;
     FrameBitmap Picture;
   };
+  static void PrepareAhead(Prefitted& fitted, const FrameBitmap& decoded, const QString& file, int filter,
+                           const FilterContext& planned, ColorRef background);
 
   DisplaySurface& surface_;
   UserDialogs& dialogs_;
